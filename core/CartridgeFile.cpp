@@ -1,0 +1,67 @@
+#include "CartridgeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace plakmund {
+
+namespace {
+constexpr int ExromOffset = 24;
+constexpr int NameOffset = 32;
+constexpr int NameLength = 32;
+} // namespace
+
+Result<CartridgeFileContents> ReadCartridgeFile(const QString &path, OversizedFile oversized)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return Failure{QStringLiteral("the file does not exist")};
+    if (info.isDir())
+        return Failure{QStringLiteral("it is a folder, not a file")};
+    if (!info.isFile())
+        return Failure{QStringLiteral("it is not a regular file")};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{file.errorString()};
+
+    CartridgeFileContents contents;
+    contents.length = file.size();
+    if (contents.length > MaxCartridgeFileSize && oversized == OversizedFile::SkipContents)
+        return contents;
+
+    contents.bytes = file.read(MaxCartridgeFileSize);
+    if (file.error() != QFileDevice::NoError)
+        return Failure{file.errorString()};
+    return contents;
+}
+
+QByteArray HeaderBlock(const QByteArray &fileBytes)
+{
+    QByteArray header = fileBytes.left(HeaderBlockSize);
+    header.append(HeaderBlockSize - header.size(), '\0');
+    return header;
+}
+
+SlotStatus HeaderStatus(const QByteArray &header)
+{
+    return header.at(ExromOffset) == 1 ? SlotStatus::ExromWarning : SlotStatus::Ok;
+}
+
+QString HeaderName(const QByteArray &header)
+{
+    const QByteArray field = header.mid(NameOffset, NameLength);
+    const qsizetype zero = field.indexOf('\0');
+    return QString::fromLatin1(zero < 0 ? field : field.left(zero));
+}
+
+void FillSlotData(QByteArray &slotData, const QByteArray &fileBytes, int offset)
+{
+    const QByteArray taken = fileBytes.mid(offset, SlotDataSize);
+    std::copy(taken.cbegin(), taken.cend(), slotData.begin());
+    std::fill(slotData.begin() + taken.size(), slotData.end(), '\0');
+}
+
+} // namespace plakmund

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace plakmund {
+
+// The EPROM size the image is built for. The values are stored as they are
+// and are deliberately not in size order.
+enum class SizeMode : qint16 {
+    Size1mb = 1,
+    Size2mb = 2,
+    Size512kb = 3,
+};
+
+// The number of games in an image of this size: 4, 8 or 16.
+int ActiveSlotCount(SizeMode mode);
+
+// The main window's caption in this size mode.
+QString WindowCaption(SizeMode mode);
+
+} // namespace plakmund

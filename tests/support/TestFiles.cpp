@@ -1,0 +1,33 @@
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QTest>
+
+QByteArray Pattern(qsizetype length, int seed)
+{
+    QByteArray bytes(length, '\0');
+    for (qsizetype i = 0; i < length; ++i)
+        bytes[i] = char((i * 7 + i / 251 + seed * 31 + 1) & 0xFF);
+    return bytes;
+}
+
+QByteArray CartridgeBytes(qsizetype length, int seed, char exrom, const QByteArray &name)
+{
+    QByteArray bytes = Pattern(length, seed);
+    if (length > 24)
+        bytes[24] = exrom;
+    if (length >= 64) {
+        QByteArray field = name.left(32);
+        field.append(32 - field.size(), '\0');
+        bytes.replace(32, 32, field);
+    }
+    return bytes;
+}
+
+QString WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(path));
+    return path;
+}

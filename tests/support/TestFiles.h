@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Bytes whose value depends on the position and a seed, so that data from
+// different files or offsets never look alike.
+QByteArray Pattern(qsizetype length, int seed);
+
+// A cartridge file image of the given length: a pattern, with the header's
+// EXROM byte and name field set when the file is long enough to hold them.
+QByteArray CartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByteArray &name = "GAME");
+
+// Writes bytes to path, replacing any file there; fails the test on error.
+QString WriteFile(const QString &path, const QByteArray &bytes);
