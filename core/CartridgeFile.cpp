@@ -1,7 +1,8 @@
 #include "CartridgeFile.h"
 
+#include "FileAccess.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -15,13 +16,8 @@ constexpr int NameLength = 32;
 
 Result<CartridgeFileContents> ReadCartridgeFile(const QString &path, OversizedFile oversized)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return Failure{QStringLiteral("the file does not exist")};
-    if (info.isDir())
-        return Failure{QStringLiteral("it is a folder, not a file")};
-    if (!info.isFile())
-        return Failure{QStringLiteral("it is not a regular file")};
+    if (const Status regular = CheckRegularFile(path); !regular.ok())
+        return Failure{regular.error()};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

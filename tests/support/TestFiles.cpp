@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 QByteArray Pattern(qsizetype length, int seed)
 {
     QByteArray bytes(length, '\0');
@@ -30,4 +33,29 @@ QString WriteFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(path));
     return path;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 maxBytes)
+{
+    // The signal would end the process; the failing write is what is wanted.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = qint64(limit.rlim_cur);
+    limit.rlim_cur = rlim_t(maxBytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_previous);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

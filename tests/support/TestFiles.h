@@ -13,3 +13,19 @@ QByteArray CartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByt
 
 // Writes bytes to path, replacing any file there; fails the test on error.
 QString WriteFile(const QString &path, const QByteArray &bytes);
+
+// While alive, no file this process writes may grow past maxBytes; writes
+// beyond fail with EFBIG. This makes a write fail even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 maxBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_previous;
+};
+
+// The whole contents of a file, or an empty array when it can't be read.
+QByteArray ReadFile(const QString &path);

@@ -1,0 +1,60 @@
+#include "FileAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace plakmund {
+
+Status CheckRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return Failure{QStringLiteral("the file does not exist")};
+    if (info.isDir())
+        return Failure{QStringLiteral("it is a folder, not a file")};
+    if (!info.isFile())
+        return Failure{QStringLiteral("it is not a regular file")};
+    return Success();
+}
+
+Result<QByteArray> ReadSmallFile(const QString &path, qint64 maxSize)
+{
+    if (const Status regular = CheckRegularFile(path); !regular.ok())
+        return Failure{regular.error()};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{file.errorString()};
+    if (file.size() > maxSize)
+        return Failure{QStringLiteral("the file is longer than %1 bytes").arg(maxSize)};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure{file.errorString()};
+    return bytes;
+}
+
+Status WriteFileAtomically(const QString &path, const QByteArray &bytes, const std::function<void()> &whenCreated)
+{
+    // Unbuffered, because a buffered flush takes a short write (full disk) for
+    // success and the truncated file would be committed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Failure{file.errorString()};
+    if (whenCreated)
+        whenCreated();
+    const qint64 written = file.write(bytes);
+    if (written < 0)
+        return Failure{file.errorString()};
+    if (written != bytes.size())
+        return Failure{QStringLiteral("only %1 of %2 bytes fitted on the disk").arg(written).arg(bytes.size())};
+    if (!file.commit())
+        return Failure{file.errorString()};
+    return Success();
+}
+
+QString WriteFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, reason);
+}
+
+} // namespace plakmund
