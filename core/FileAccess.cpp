@@ -49,6 +49,17 @@ Status WriteFileAtomically(const QString &path, const QByteArray &bytes, const s
         return Failure{QStringLiteral("only %1 of %2 bytes fitted on the disk").arg(written).arg(bytes.size())};
     if (!file.commit())
         return Failure{file.errorString()};
+
+    return VerifyFileContents(path, bytes);
+}
+
+Status VerifyFileContents(const QString &path, const QByteArray &bytes)
+{
+    const Result<QByteArray> stored = ReadSmallFile(path, bytes.size());
+    if (!stored.ok())
+        return Failure{QStringLiteral("it could not be read back: %1").arg(stored.error())};
+    if (stored.value() != bytes)
+        return Failure{QStringLiteral("what was read back differs from what was written")};
     return Success();
 }
 

@@ -22,6 +22,10 @@ Result<QByteArray> ReadSmallFile(const QString &path, qint64 maxSize);
 Status WriteFileAtomically(const QString &path, const QByteArray &bytes,
                            const std::function<void()> &whenCreated = {});
 
+// Reads the file back and compares it with bytes, as an EPROM programmer
+// verifies what it burns; every write above ends with this check.
+Status VerifyFileContents(const QString &path, const QByteArray &bytes);
+
 // The message for a file that could not be written, naming it and the reason.
 QString WriteFailureMessage(const QString &path, const QString &reason);
 

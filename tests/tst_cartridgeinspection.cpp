@@ -45,10 +45,8 @@ class TestCartridgeInspection : public QObject {
 private slots:
     void lengthClasses_data();
     void lengthClasses();
-    void headerNames_data();
-    void headerNames();
-    void exromByte_data();
-    void exromByte();
+    void headerFields_data();
+    void headerFields();
     void unreadablePathsAreReported_data();
     void unreadablePathsAreReported();
 };
@@ -118,54 +116,38 @@ void TestCartridgeInspection::lengthClasses()
     }
 }
 
-void TestCartridgeInspection::headerNames_data()
+void TestCartridgeInspection::headerFields_data()
 {
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<QString>("name");
-
-    QTest::newRow("4 letters, zero padded") << QByteArray("ABCD") << "ABCD";
-    QTest::newRow("32 letters, no zero") << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345")
-                                         << "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
-    QTest::newRow("bytes above 0x7F") << QByteArray("\xC4\xD6\xDC\xE9\xFF") << QString::fromUtf8("ÄÖÜéÿ");
-    QTest::newRow("spaces and case kept") << QByteArray(" Orbit  Dash ") << " Orbit  Dash ";
-    QTest::newRow("ends at first zero") << QByteArray("AB\0CD", 5) << "AB";
-}
-
-void TestCartridgeInspection::headerNames()
-{
-    QFETCH(QByteArray, field);
-    QFETCH(QString, name);
-
-    QTemporaryDir dir;
-    const QString path = WriteFile(dir.filePath(QStringLiteral("game.bin")), CartridgeBytes(16464, 1, 0, field));
-    CrtSet set;
-    FakeUserInterface ui;
-
-    QCOMPARE(InspectCartridgeFile(set, ui, path, 0).displayName, name);
-}
-
-void TestCartridgeInspection::exromByte_data()
-{
+    QTest::addColumn<QByteArray>("nameField");
     QTest::addColumn<char>("exrom");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<SlotStatus>("status");
 
-    QTest::newRow("0: Ok") << char(0) << SlotStatus::Ok;
-    QTest::newRow("1: EXROM warning") << char(1) << SlotStatus::ExromWarning;
-    QTest::newRow("2: Ok") << char(2) << SlotStatus::Ok;
-    QTest::newRow("0xFF: Ok") << char(0xFF) << SlotStatus::Ok;
+    QTest::newRow("4 letters, zero padded; EXROM 0") << QByteArray("ABCD") << char(0) << "ABCD" << SlotStatus::Ok;
+    QTest::newRow("32 letters, no zero; EXROM 1") << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345") << char(1)
+                                                  << "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" << SlotStatus::ExromWarning;
+    QTest::newRow("bytes above 0x7F; EXROM 2") << QByteArray("\xC4\xD6\xDC\xE9\xFF") << char(2)
+                                               << QString::fromUtf8("ÄÖÜéÿ") << SlotStatus::Ok;
+    QTest::newRow("spaces and case kept; EXROM 0xFF") << QByteArray(" Orbit  Dash ") << char(0xFF) << " Orbit  Dash "
+                                                      << SlotStatus::Ok;
+    QTest::newRow("ends at first zero") << QByteArray("AB\0CD", 5) << char(0) << "AB" << SlotStatus::Ok;
 }
 
-void TestCartridgeInspection::exromByte()
+void TestCartridgeInspection::headerFields()
 {
+    QFETCH(QByteArray, nameField);
     QFETCH(char, exrom);
+    QFETCH(QString, name);
     QFETCH(SlotStatus, status);
 
     QTemporaryDir dir;
-    const QString path = WriteFile(dir.filePath(QStringLiteral("game.crt")), CartridgeBytes(8272, 2, exrom));
+    const QString path = WriteFile(dir.filePath(QStringLiteral("game.bin")), CartridgeBytes(16464, 1, exrom, nameField));
     CrtSet set;
     FakeUserInterface ui;
 
-    QCOMPARE(InspectCartridgeFile(set, ui, path, 0).status, status);
+    const CartridgeInspection result = InspectCartridgeFile(set, ui, path, 0);
+    QCOMPARE(result.displayName, name);
+    QCOMPARE(result.status, status);
 }
 
 void TestCartridgeInspection::unreadablePathsAreReported_data()

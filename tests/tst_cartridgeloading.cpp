@@ -128,19 +128,12 @@ void TestCartridgeLoading::dialogWorkflow_data()
     QTest::newRow("cancelled") << "" << none << QStringList{OpenDialog} << "" << 0 << SlotStatus::Empty << "";
     QTest::newRow("16464 bytes") << "game.crt" << none << QStringList{OpenDialog} + HeaderLoad << "game.crt" << 80
                                  << SlotStatus::Ok << "HEADER GAME";
-    QTest::newRow("8272 bytes, EXROM") << "game8k.crt" << none << QStringList{OpenDialog} + HeaderLoad << "game8k.crt"
-                                       << 80 << SlotStatus::ExromWarning << "EXROM GAME";
     QTest::newRow("8192 bytes: focus before name") << "gamebin" << none << QStringList{OpenDialog} + RawLoad
                                                    << "gamebin" << 0 << SlotStatus::UnknownSettings << "???";
     QTest::newRow("too large") << "huge.bin" << QList{MessageAnswer::Ok}
                                << QStringList{OpenDialog, "message [Cartridge File Size Notice!] OK exclamation: "
                                                           "Cartridge file can not be larger than 16kb for use on Kestrix!"}
                                << "" << 0 << SlotStatus::Empty << "";
-    QTest::newRow("odd size, OK") << "odd.bin" << QList{MessageAnswer::Ok} << QStringList{OpenDialog, notice} << ""
-                                  << 0 << SlotStatus::Empty << "";
-    QTest::newRow("odd size, Cancel, Yes") << "odd.bin" << QList{MessageAnswer::Cancel, MessageAnswer::Yes}
-                                           << QStringList{OpenDialog, notice, question} + HeaderLoad << "odd.bin" << 80
-                                           << SlotStatus::Ok << "GAME";
     QTest::newRow("odd size, Cancel, No") << "odd.bin" << QList{MessageAnswer::Cancel, MessageAnswer::No}
                                           << QStringList{OpenDialog, notice, question} + RawLoad << "odd.bin" << 0
                                           << SlotStatus::UnknownSettings << "???";
