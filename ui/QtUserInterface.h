@@ -1,0 +1,29 @@
+#pragma once
+
+#include "UserInterface.h"
+
+#include <QFileDialog>
+
+namespace plakmund {
+
+class frmMain;
+
+// Core's user interface as modal message boxes and file dialogs over the
+// main window, whose name boxes take the focus moves.
+class QtUserInterface final : public UserInterface {
+public:
+    explicit QtUserInterface(frmMain &window);
+
+    MessageAnswer showMessage(const MessageBoxRequest &request) override;
+    FileDialogResult showOpenDialog(const FileDialogRequest &request) override;
+    FileDialogResult showSaveDialog(const FileDialogRequest &request) override;
+    void FocusSlotName(int index) override;
+    void processPendingEvents() override;
+
+private:
+    FileDialogResult showFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
+
+    frmMain &m_window;
+};
+
+} // namespace plakmund

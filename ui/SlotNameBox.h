@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QStringList>
+
+namespace plakmund {
+
+// A slot's name box: a line edit that reports focus changes and takes a drop
+// of local files instead of text. Qt delivers no drop to a disabled box.
+class SlotNameBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void focusGained();
+    void focusLost();
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // The local file paths a drop carries, in its order.
+    QStringList droppedPaths(const QDropEvent &event) const;
+};
+
+} // namespace plakmund

@@ -1,0 +1,322 @@
+#include "frmMain.h"
+
+#include "CartridgeLoading.h"
+#include "EpromImage.h"
+#include "PictureButton.h"
+#include "SetFileCommands.h"
+#include "SlotNameBox.h"
+#include "WindowLayout.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace plakmund {
+
+namespace {
+
+// Names the control and puts it where the layout says.
+template <typename Control>
+Control *Placed(Control *control, QStringView name, int index = -1)
+{
+    control->setObjectName(index < 0 ? name.toString() : MemberName(name, index));
+    control->setGeometry(ControlRect(name, qMax(index, 0)));
+    return control;
+}
+
+// "MS Sans Serif" where it is installed, else the toolkit's default sans family.
+QFont SansFont(qreal pointSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+        ? QStringLiteral("MS Sans Serif")
+        : font.defaultFamily();
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// A large command button: its 16 x 16 icon above its caption.
+PictureButton *CommandButton(QWidget *container, QStringView name, const QString &caption, const QString &icon)
+{
+    return Placed(new PictureButton(caption, QIcon(icon), container), name);
+}
+
+QPushButton *SizeButton(QWidget *container, QStringView name, const QString &caption)
+{
+    return Placed(new QPushButton(caption, container), name);
+}
+
+// A hidden picture box that holds one status picture for the rows to copy.
+QLabel *StatusHolder(QWidget *window, QStringView name, const QString &picture)
+{
+    auto *holder = Placed(new QLabel(window), name);
+    holder->setPixmap(QPixmap(picture));
+    holder->hide();
+    return holder;
+}
+
+void SetBackground(QWidget &box, const QColor &color)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, color);
+    box.setPalette(palette);
+}
+
+const QString FolderIcon = QStringLiteral(":/assets/folder.png");
+
+} // namespace
+
+frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/plakmund.ico")));
+    setFixedSize(ControlRect(u"frmMain").size());
+    move(screen()->availableGeometry().center() - rect().center());
+
+    createSlotRows();
+    createTitleAndPicture();
+    createCommands();
+    createStatusHolders();
+    arrangeControls();
+    m_cmdLoadCRT[0]->setFocus();
+
+    connect(&m_set, &CrtSet::slotNameChanged, this, &frmMain::showSlotName);
+    connect(&m_set, &CrtSet::slotLocationChanged, this, &frmMain::showSlotLocation);
+    connect(&m_set, &CrtSet::slotStatusChanged, this, &frmMain::showSlotStatus);
+    connect(&m_set, &CrtSet::sizeModeChanged, this, &frmMain::showSizeMode);
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    // The name boxes outlive this part of the window, and closing it as it
+    // goes takes their focus away: that must not reach the handlers here.
+    for (SlotNameBox *box : m_txtCRTName)
+        disconnect(box, nullptr, this, nullptr);
+}
+
+void frmMain::FocusSlotName(int index)
+{
+    m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::createSlotRows()
+{
+    const QFont nameFont = SansFont(9.75, QFont::Normal);
+    for (int i = 0; i < SlotCount; ++i) {
+        QPushButton *load = Placed(new QPushButton(this), u"cmdLoadCRT", i);
+        load->setIcon(QIcon(FolderIcon));
+        load->setIconSize({16, 16});
+        connect(load, &QPushButton::clicked, this, [this, i] { cmdLoadCRT_Click(i); });
+        m_cmdLoadCRT[i] = load;
+
+        SlotNameBox *name = Placed(new SlotNameBox(this), u"txtCRTName", i);
+        name->setFont(nameFont);
+        // What the user types is the slot's display name at once.
+        connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.SetSlotName(i, text); });
+        connect(name, &SlotNameBox::filesDropped, this,
+                [this, i](const QStringList &paths) { txtCRTName_OLEDragDrop(i, paths); });
+        connect(name, &SlotNameBox::focusGained, this, [this, i] { txtCRTName_GotFocus(i); });
+        connect(name, &SlotNameBox::focusLost, this, [this, i] { txtCRTName_LostFocus(i); });
+        m_txtCRTName[i] = name;
+
+        m_picStatus[i] = Placed(new QLabel(this), u"picStatus", i);
+
+        m_txtCRTLoc[i] = Placed(new QLineEdit(this), u"txtCRTLoc", i);
+        m_txtCRTLoc[i]->hide();
+    }
+}
+
+void frmMain::createTitleAndPicture()
+{
+    auto *frame = Placed(new QGroupBox(this), u"Frame2");
+    frame->setAutoFillBackground(true);
+    auto *title = Placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
+    title->setFont(SansFont(12, QFont::Bold));
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    title->setPalette(palette);
+    title->setAlignment(Qt::AlignCenter);
+    title->setWordWrap(true);
+
+    auto *board = Placed(new QLabel(this), u"Picture1");
+    board->setFrameStyle(QFrame::Box | QFrame::Plain);
+    board->setLineWidth(1);
+    board->setPixmap(QPixmap(QStringLiteral(":/assets/board.png")));
+}
+
+void frmMain::createCommands()
+{
+    // Opaque, as it covers the lower edge of the board picture.
+    auto *frame = Placed(new QGroupBox(this), u"Frame1");
+    frame->setAutoFillBackground(true);
+    connect(CommandButton(frame, u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon), &QPushButton::clicked,
+            this, &frmMain::cmdLoadPLK_Click);
+    connect(CommandButton(frame, u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png")),
+            &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(CommandButton(frame, u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png")),
+            &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(CommandButton(frame, u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png")),
+            &QPushButton::clicked, this, &frmMain::Command6_Click);
+    connect(CommandButton(frame, u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png")),
+            &QPushButton::clicked, this, &frmMain::Command3_Click);
+    connect(CommandButton(frame, u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png")),
+            &QPushButton::clicked, this, &frmMain::Command5_Click);
+
+    connect(SizeButton(frame, u"Command4", QStringLiteral("512kb")), &QPushButton::clicked, this,
+            &frmMain::Command4_Click);
+    connect(SizeButton(frame, u"Command7", QStringLiteral("1mb")), &QPushButton::clicked, this,
+            &frmMain::Command7_Click);
+    // "2mb" belongs to the window, not to the frame, and lies in front of it.
+    connect(SizeButton(this, u"Command8", QStringLiteral("2mb")), &QPushButton::clicked, this,
+            &frmMain::Command8_Click);
+}
+
+void frmMain::createStatusHolders()
+{
+    m_picOK = StatusHolder(this, u"picOK", QStringLiteral(":/assets/status-ok.png"));
+    m_picError = StatusHolder(this, u"picError", QStringLiteral(":/assets/status-error.png"));
+    m_picUnkown = StatusHolder(this, u"picUnkown", QStringLiteral(":/assets/status-unknown.png"));
+    m_picBlank = StatusHolder(this, u"picBlank", QStringLiteral(":/assets/status-blank.png"));
+}
+
+void frmMain::arrangeControls()
+{
+    const QStringList frontToBack = FrontToBackOrder();
+    for (auto name = frontToBack.crbegin(); name != frontToBack.crend(); ++name)
+        findChild<QWidget *>(*name, Qt::FindDirectChildrenOnly)->raise();
+
+    // Qt links only controls that can take the focus; the others are skipped.
+    QWidget *previous = nullptr;
+    for (const QString &name : TabOrder()) {
+        QWidget *control = findChild<QWidget *>(name);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void frmMain::showSlotName(int index)
+{
+    // Setting the text a box already has would move the user's cursor.
+    const QString name = m_set.SlotName(index);
+    if (m_txtCRTName[index]->text() != name)
+        m_txtCRTName[index]->setText(name);
+}
+
+void frmMain::showSlotLocation(int index)
+{
+    m_txtCRTLoc[index]->setText(m_set.SlotLocation(index));
+}
+
+void frmMain::showSlotStatus(int index)
+{
+    const QLabel *holder = m_picBlank;
+    switch (m_set.slotStatus(index)) {
+    case SlotStatus::Empty:
+        break;
+    case SlotStatus::Ok:
+        holder = m_picOK;
+        break;
+    case SlotStatus::ExromWarning:
+    case SlotStatus::UnknownSettings:
+        holder = m_picError;
+        break;
+    case SlotStatus::UnknownDetails:
+        holder = m_picUnkown;
+        break;
+    }
+    m_picStatus[index]->setPixmap(holder->pixmap());
+    m_picStatus[index]->setToolTip(m_set.slotTooltip(index));
+}
+
+void frmMain::showSizeMode()
+{
+    for (int i = 0; i < SlotCount; ++i) {
+        m_txtCRTName[i]->setEnabled(m_set.isRowEnabled(i));
+        m_cmdLoadCRT[i]->setEnabled(m_set.isRowEnabled(i));
+    }
+    setWindowTitle(WindowCaption(m_set.sizeMode()));
+}
+
+void frmMain::Form_Load()
+{
+    m_set.SetSizeMode(SizeMode::Size2mb);
+}
+
+void frmMain::cmdLoadCRT_Click(int index)
+{
+    LoadCartridgeFromDialog(m_set, m_ui, index);
+}
+
+void frmMain::txtCRTName_OLEDragDrop(int index, const QStringList &paths)
+{
+    LoadDroppedCartridge(m_set, m_ui, paths, index);
+}
+
+void frmMain::txtCRTName_GotFocus(int index)
+{
+    SetBackground(*m_txtCRTName[index], QColor(255, 255, 0));
+}
+
+void frmMain::txtCRTName_LostFocus(int index)
+{
+    SetBackground(*m_txtCRTName[index], QColor(255, 255, 255));
+}
+
+void frmMain::cmdLoadPLK_Click()
+{
+    LoadCrtSet(m_set, m_ui);
+}
+
+void frmMain::Command1_Click()
+{
+    SaveCrtSet(m_set, m_ui);
+}
+
+void frmMain::Command2_Click()
+{
+    SaveBinFile(m_set, m_ui);
+}
+
+void frmMain::Command3_Click()
+{
+    m_ui.showMessage({QStringLiteral("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
+                      QStringLiteral("Plakmund")});
+}
+
+void frmMain::Command4_Click()
+{
+    m_set.SetSizeMode(SizeMode::Size512kb);
+}
+
+void frmMain::Command5_Click()
+{
+    // Nothing to ask and nothing to save: closing the last window ends the program.
+    close();
+}
+
+void frmMain::Command6_Click()
+{
+    m_set.ClearAll();
+}
+
+void frmMain::Command7_Click()
+{
+    m_set.SetSizeMode(SizeMode::Size1mb);
+}
+
+void frmMain::Command8_Click()
+{
+    m_set.SetSizeMode(SizeMode::Size2mb);
+}
+
+} // namespace plakmund
