@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws every picture Plakmund's window uses and writes it into this folder.
+"""Draws every picture Plakmund's window and its desktop entry use, and writes it into this folder.
 
 Run from the repository root with Debian's Python and python3-pil:
 
@@ -506,6 +506,9 @@ def read_ico_directory(path):
     return result
 
 
+THEME_ICON_SIZES = (16, 32, 48, 128, 256)
+
+
 def make_window_icon():
     renders = {size: draw_joystick(size) for size in (256, 128, 48, 32)}
     renders[16] = draw_joystick_16()
@@ -520,6 +523,20 @@ def make_window_icon():
     if read_ico_directory(path) != expected:
         raise ValueError(f"{path} does not read back as written")
     renders[256].save(OUT / "joystick.png")
+    write_theme_icons(renders)
+
+
+def write_theme_icons(renders):
+    """The same joystick renders as separate PNGs for the desktop's hicolor icon theme,
+    which the package installs as share/icons/hicolor/NxN/apps/plakmund.png."""
+    folder = OUT / "icons"
+    folder.mkdir(exist_ok=True)
+    for size in THEME_ICON_SIZES:
+        path = folder / f"plakmund-{size}.png"
+        renders[size].save(path)
+        with Image.open(path) as written:
+            if written.size != (size, size) or written.mode != "RGBA":
+                raise ValueError(f"{path} reads back as {written.mode} {written.size}")
 
 
 # ---------------------------------------------------------------- board picture
@@ -921,7 +938,8 @@ PICTURES = {
     "clear-all.png": draw_clear_all,
     "help.png": draw_help,
     "exit.png": draw_exit,
-    "board.png": draw_board,
+    # An uncompressed 24-bit bitmap: it loads several times faster than a PNG.
+    "board.bmp": draw_board,
 }
 
 

@@ -55,9 +55,10 @@ QString HeaderName(const QByteArray &header)
 
 void FillSlotData(QByteArray &slotData, const QByteArray &fileBytes, int offset)
 {
-    const QByteArray taken = fileBytes.mid(offset, SlotDataSize);
-    std::copy(taken.cbegin(), taken.cend(), slotData.begin());
-    std::fill(slotData.begin() + taken.size(), slotData.end(), '\0');
+    const qsizetype taken = std::clamp<qsizetype>(fileBytes.size() - offset, 0, SlotDataSize);
+    char *data = slotData.data();
+    std::copy_n(fileBytes.constData() + offset, taken, data);
+    std::fill(data + taken, data + SlotDataSize, '\0');
 }
 
 } // namespace plakmund

@@ -7,7 +7,6 @@
 #include "SlotNameBox.h"
 #include "WindowLayout.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -26,16 +25,12 @@ Control *Placed(Control *control, QStringView name, int index = -1)
     return control;
 }
 
-// "MS Sans Serif" where it is installed, else the toolkit's default sans family.
+// "MS Sans Serif" at the given size and weight; where it is not installed, the
+// style hint makes Qt take its default sans family instead.
 QFont SansFont(qreal pointSize, QFont::Weight weight)
 {
-    QFont font;
+    QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
-        ? QStringLiteral("MS Sans Serif")
-        : font.defaultFamily();
-    if (!family.isEmpty())
-        font.setFamily(family);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
     return font;
@@ -148,7 +143,7 @@ void frmMain::createTitleAndPicture()
     auto *board = Placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
     board->setLineWidth(1);
-    board->setPixmap(QPixmap(QStringLiteral(":/assets/board.png")));
+    board->setPixmap(QPixmap(QStringLiteral(":/assets/board.bmp")));
 }
 
 void frmMain::createCommands()
