@@ -14,28 +14,12 @@ class TestCartridgeSet : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsEmptyIn2mb();
     void sizeModes_data();
     void sizeModes();
     void statusTooltips_data();
     void statusTooltips();
     void clearAllKeepsTooltipDataAndMode();
 };
-
-void TestCartridgeSet::startsEmptyIn2mb()
-{
-    const CrtSet set;
-    QCOMPARE(set.sizeMode(), SizeMode::Size2mb);
-    QCOMPARE(qint16(set.sizeMode()), qint16(2));
-    for (int i = 0; i < SlotCount; ++i) {
-        QVERIFY(set.isRowEnabled(i));
-        QVERIFY(set.SlotName(i).isEmpty());
-        QVERIFY(set.SlotLocation(i).isEmpty());
-        QCOMPARE(set.slotStatus(i), SlotStatus::Empty);
-        QVERIFY(set.slotTooltip(i).isEmpty());
-        QCOMPARE(set.SlotData(i), QByteArray(SlotDataSize, '\0'));
-    }
-}
 
 void TestCartridgeSet::sizeModes_data()
 {
