@@ -2,8 +2,6 @@
 
 #include "FileAccess.h"
 
-#include <QFile>
-
 #include <algorithm>
 
 namespace plakmund {
@@ -16,12 +14,9 @@ constexpr int NameLength = 32;
 
 Result<CartridgeFileContents> ReadCartridgeFile(const QString &path, OversizedFile oversized)
 {
-    if (const Status regular = CheckRegularFile(path); !regular.ok())
-        return Failure{regular.error()};
-
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{file.errorString()};
+    if (const Status opened = OpenRegularFile(file); !opened.ok())
+        return Failure{opened.error()};
 
     CartridgeFileContents contents;
     contents.length = file.size();

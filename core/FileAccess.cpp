@@ -6,25 +6,25 @@
 
 namespace plakmund {
 
-Status CheckRegularFile(const QString &path)
+Status OpenRegularFile(QFile &file)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    const QFileInfo info(file);
+    if (file.fileName().isEmpty() || !info.exists())
         return Failure{QStringLiteral("the file does not exist")};
     if (info.isDir())
         return Failure{QStringLiteral("it is a folder, not a file")};
     if (!info.isFile())
         return Failure{QStringLiteral("it is not a regular file")};
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{file.errorString()};
     return Success();
 }
 
 Result<QByteArray> ReadSmallFile(const QString &path, qint64 maxSize)
 {
-    if (const Status regular = CheckRegularFile(path); !regular.ok())
-        return Failure{regular.error()};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{file.errorString()};
+    if (const Status opened = OpenRegularFile(file); !opened.ok())
+        return Failure{opened.error()};
     if (file.size() > maxSize)
         return Failure{QStringLiteral("the file is longer than %1 bytes").arg(maxSize)};
     QByteArray bytes = file.readAll();

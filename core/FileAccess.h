@@ -3,15 +3,17 @@
 #include "Result.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <functional>
 
 namespace plakmund {
 
-// Succeeds only for an existing regular file; anything else (missing, a folder,
-// a named pipe or a device) is refused before it is opened, so no read can block.
-Status CheckRegularFile(const QString &path);
+// Opens the file for reading when it is an existing regular file; anything else
+// (missing, a folder, a named pipe or a device) is refused before it is opened,
+// so no read can block.
+Status OpenRegularFile(QFile &file);
 
 // Reads a whole regular file of at most maxSize bytes.
 Result<QByteArray> ReadSmallFile(const QString &path, qint64 maxSize);
