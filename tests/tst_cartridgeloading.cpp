@@ -1,3 +1,4 @@
+#include "CartridgeInspection.h"
 #include "CartridgeLoading.h"
 #include "FakeUserInterface.h"
 #include "TestFiles.h"
@@ -12,50 +13,56 @@ Q_DECLARE_METATYPE(plakmund::SlotStatus)
 
 namespace {
 
-constexpr int Slot = 4;
+constexpr int Slot = 2;
+const QString NoticeTitle = QStringLiteral("Cartridge File Size Notice!");
 const QString OpenDialog = QStringLiteral("open dialog [] Cartridge Rom(.crt, .bin)|*.crt;*.bin");
+const QString HeaderQuestion = MessageLine(QStringLiteral("Does this cartridge have a header?"), QStringLiteral("Yes+No"));
+const QString TooLarge = MessageLine(QStringLiteral("Cartridge file can not be larger than 16kb for use on Kestrix!"),
+                                     QStringLiteral("OK"), QStringLiteral("exclamation"), NoticeTitle);
+const QStringList HeaderLoad{"status 2", "name 2", "location 2"};
+const QStringList RawLoad{"status 2", "focus 2", "name 2", "location 2"};
 
-// Gives slot 4 an earlier cartridge, so that a refusal can be told from a load.
+QString SizeNotice(int length)
+{
+    return MessageLine(QStringLiteral("Warning: The cartridge file size is: %1.\r\n"
+                                      "It should be 16,464(16K) or 8,272(8k) Bytes or less.\r\n"
+                                      "If the file is larger than 16,464 bytes the file will not be loaded.\r\n"
+                                      "Hit Cancel to load the cartridge file anyway.")
+                           .arg(length),
+                       QStringLiteral("OK+Cancel"), QStringLiteral("none"), NoticeTitle);
+}
+
+// A set in 512kb mode whose slot 2 holds an earlier cartridge, so that a
+// refusal can be told from a load.
 void FillEarlierCartridge(CrtSet &set)
 {
+    set.SetSizeMode(SizeMode::Size512kb);
     set.SetSlotStatus(Slot, SlotStatus::ExromWarning);
     set.SetSlotName(Slot, QStringLiteral("EARLIER"));
     set.SetSlotLocation(Slot, QStringLiteral("/games/earlier.crt"));
     set.SlotData(Slot) = Pattern(SlotDataSize, 77);
 }
 
-void VerifyOtherSlotsEmpty(const CrtSet &set)
+// Slot 2 holds the file (whose EXROM byte is 0) from dataOffset on, or
+// (offset -1) still the earlier cartridge; every other slot is still empty.
+void VerifySlots(const CrtSet &set, const QString &path, const QByteArray &file, int dataOffset, const QString &name)
 {
+    const bool loaded = dataOffset >= 0;
+    const SlotStatus status = !loaded ? SlotStatus::ExromWarning
+        : dataOffset == 80           ? SlotStatus::Ok
+                                     : SlotStatus::UnknownSettings;
+    QCOMPARE(set.SlotName(Slot), loaded ? name : QStringLiteral("EARLIER"));
+    QCOMPARE(set.SlotLocation(Slot), loaded ? path : QStringLiteral("/games/earlier.crt"));
+    QCOMPARE(set.slotStatus(Slot), status);
+    QCOMPARE(set.slotTooltip(Slot), StatusTooltip(status));
+    QCOMPARE(set.SlotData(Slot), loaded ? SlotDataFrom(file, dataOffset) : Pattern(SlotDataSize, 77));
     for (int i = 0; i < SlotCount; ++i) {
-        if (i == Slot)
-            continue;
-        QVERIFY(set.SlotName(i).isEmpty());
-        QVERIFY(set.SlotLocation(i).isEmpty());
-        QCOMPARE(set.slotStatus(i), SlotStatus::Empty);
-        QCOMPARE(set.SlotData(i), QByteArray(SlotDataSize, '\0'));
+        if (i != Slot) {
+            QCOMPARE(set.slot(i).displayName + set.slot(i).location, QString());
+            QCOMPARE(set.SlotData(i), QByteArray(SlotDataSize, '\0'));
+        }
     }
 }
-
-// A folder with the files and folders the cases below refer to by name.
-struct Workspace {
-    QTemporaryDir dir;
-
-    Workspace()
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("folder"));
-        QDir(dir.path()).mkdir(QStringLiteral("folder.crt"));
-        WriteFile(path(QStringLiteral("game.crt")), CartridgeBytes(16464, 1, 0, "HEADER GAME"));
-        WriteFile(path(QStringLiteral("game.CRT")), CartridgeBytes(16464, 1, 0, "HEADER GAME"));
-        WriteFile(path(QStringLiteral("game8k.crt")), CartridgeBytes(8272, 1, 1, "EXROM GAME"));
-        WriteFile(path(QStringLiteral("gamebin")), CartridgeBytes(8192, 1));
-        WriteFile(path(QStringLiteral("game.crt.zip")), CartridgeBytes(16464, 1));
-        WriteFile(path(QStringLiteral("odd.bin")), CartridgeBytes(9000, 1));
-        WriteFile(path(QStringLiteral("huge.bin")), CartridgeBytes(20000, 1));
-        WriteFile(path(QStringLiteral("second.bin")), CartridgeBytes(16384, 2));
-    }
-
-    QString path(const QString &name) const { return name.isEmpty() ? QString() : dir.filePath(name); }
-};
 
 } // namespace
 
@@ -63,155 +70,189 @@ class TestCartridgeLoading : public QObject {
     Q_OBJECT
 
 private slots:
-    void dialogWorkflow_data();
-    void dialogWorkflow();
-    void dropWorkflow_data();
-    void dropWorkflow();
-    void dropOnDisabledRowIsIgnored();
+    void lengthClasses_data();
+    void lengthClasses();
+    void headerFields_data();
+    void headerFields();
+    void workflows_data();
+    void workflows();
+    void unreadablePathsAreReported_data();
+    void unreadablePathsAreReported();
 };
 
-// Columns shared by both workflows: what the user answers, what is shown in
-// order, and what slot 4 holds afterwards ("" file: the slot is unchanged).
-static void AddOutcomeColumns()
+void TestCartridgeLoading::lengthClasses_data()
 {
+    QTest::addColumn<int>("length");
     QTest::addColumn<QList<MessageAnswer>>("answers");
     QTest::addColumn<QStringList>("log");
-    QTest::addColumn<QString>("loadedFile");
-    QTest::addColumn<int>("dataOffset");
-    QTest::addColumn<SlotStatus>("status");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("dataOffset"); // -1: refused
+
+    for (int length : {16464, 8272, 4176})
+        QTest::addRow("%d bytes: header", length) << length << QList<MessageAnswer>{} << HeaderLoad << 80;
+    for (int length : {16384, 8192, 4096})
+        QTest::addRow("%d bytes: raw", length) << length << QList<MessageAnswer>{} << RawLoad << 0;
+    for (int length : {16465, 16480})
+        QTest::addRow("%d bytes: too large", length) << length << QList{MessageAnswer::Ok} << QStringList{TooLarge} << -1;
+    for (int length : {0, 79, 80, 16383, 16463}) {
+        QTest::addRow("%d bytes: notice OK", length)
+            << length << QList{MessageAnswer::Ok} << QStringList{SizeNotice(length)} << -1;
+        QTest::addRow("%d bytes: Cancel, header Yes", length)
+            << length << QList{MessageAnswer::Cancel, MessageAnswer::Yes}
+            << QStringList{SizeNotice(length), HeaderQuestion} + HeaderLoad << 80;
+        QTest::addRow("%d bytes: Cancel, header No", length)
+            << length << QList{MessageAnswer::Cancel, MessageAnswer::No}
+            << QStringList{SizeNotice(length), HeaderQuestion} + RawLoad << 0;
+    }
 }
 
-static void VerifyOutcome(const CrtSet &set, const FakeUserInterface &ui, const Workspace &files)
+void TestCartridgeLoading::lengthClasses()
 {
+    QFETCH(int, length);
+    QFETCH(QList<MessageAnswer>, answers);
     QFETCH(QStringList, log);
-    QFETCH(QString, loadedFile);
     QFETCH(int, dataOffset);
-    QFETCH(SlotStatus, status);
-    QFETCH(QString, name);
+
+    QTemporaryDir dir;
+    const QByteArray file = CartridgeBytes(length, length % 97, 0, "HEADER NAME");
+    const QString path = WriteFile(dir.filePath(QStringLiteral("game.crt")), file);
+    CrtSet set;
+    FillEarlierCartridge(set);
+    FakeUserInterface ui;
+    ui.messageAnswers = answers;
+    ui.watch(set);
+
+    LoadCartridgeIntoSlot(set, ui, path, Slot);
 
     QCOMPARE(ui.log, log);
-    if (loadedFile.isEmpty()) {
-        QCOMPARE(set.SlotName(Slot), QStringLiteral("EARLIER"));
-        QCOMPARE(set.SlotLocation(Slot), QStringLiteral("/games/earlier.crt"));
-        QCOMPARE(set.slotStatus(Slot), SlotStatus::ExromWarning);
-        QCOMPARE(set.SlotData(Slot), Pattern(SlotDataSize, 77));
+    const QString headerName = length >= 64 ? QStringLiteral("HEADER NAME") : QString();
+    VerifySlots(set, path, file, dataOffset, dataOffset == 80 ? headerName : QStringLiteral("???"));
+}
+
+void TestCartridgeLoading::headerFields_data()
+{
+    QTest::addColumn<QByteArray>("nameField");
+    QTest::addColumn<char>("exrom");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<SlotStatus>("status");
+
+    QTest::newRow("4 letters, zero padded; EXROM 0") << QByteArray("ABCD") << char(0) << "ABCD" << SlotStatus::Ok;
+    QTest::newRow("32 letters, no zero; EXROM 1") << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345") << char(1)
+                                                  << "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" << SlotStatus::ExromWarning;
+    QTest::newRow("bytes above 0x7F; EXROM 2") << QByteArray("\xC4\xD6\xDC\xE9\xFF") << char(2)
+                                               << QString::fromUtf8("ÄÖÜéÿ") << SlotStatus::Ok;
+    QTest::newRow("spaces and case kept; EXROM 0xFF") << QByteArray(" Orbit  Dash ") << char(0xFF) << " Orbit  Dash "
+                                                      << SlotStatus::Ok;
+    QTest::newRow("ends at first zero") << QByteArray("AB\0CD", 5) << char(0) << "AB" << SlotStatus::Ok;
+}
+
+void TestCartridgeLoading::headerFields()
+{
+    QFETCH(QByteArray, nameField);
+    QFETCH(char, exrom);
+    QFETCH(QString, name);
+    QFETCH(SlotStatus, status);
+
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir.filePath(QStringLiteral("game.bin")), CartridgeBytes(16464, 1, exrom, nameField));
+    CrtSet set;
+    FakeUserInterface ui;
+
+    const CartridgeInspection result = InspectCartridgeFile(set, ui, path, 0);
+    QCOMPARE(result.displayName, name);
+    QCOMPARE(result.status, status);
+}
+
+void TestCartridgeLoading::workflows_data()
+{
+    // "dialog:NAME" answers the open dialog with NAME ("dialog:" cancels it);
+    // anything else is dropped on slot dropSlot.
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<int>("dropSlot");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QString>("loaded"); // "" when slot 2 keeps the earlier cartridge
+    QTest::addColumn<int>("dataOffset");
+
+    const QStringList noDirectory{MessageLine(QStringLiteral("Please load a Cartridge file not a directory"))};
+    const QStringList noCartridge{MessageLine(QStringLiteral("This is not a Cartridge file (*.crt,*.bin)"))};
+    QTest::newRow("dialog cancelled") << QStringList{"dialog:"} << Slot << QStringList{OpenDialog} << "" << -1;
+    QTest::newRow("dialog: header file") << QStringList{"dialog:game.crt"} << Slot << QStringList{OpenDialog} + HeaderLoad
+                                         << "game.crt" << 80;
+    QTest::newRow("drop: directory") << QStringList{"folder"} << Slot << noDirectory << "" << -1;
+    QTest::newRow("drop: directory named x.crt") << QStringList{"folder.crt"} << Slot << noDirectory << "" << -1;
+    QTest::newRow("drop: game.crt.zip") << QStringList{"game.crt.zip"} << Slot << noCartridge << "" << -1;
+    QTest::newRow("drop: game.CRT") << QStringList{"game.CRT"} << Slot << HeaderLoad << "game.CRT" << 80;
+    QTest::newRow("drop: gamebin") << QStringList{"gamebin"} << Slot << RawLoad << "gamebin" << 0;
+    QTest::newRow("drop: three paths, first only") << QStringList{"game.crt", "gamebin", "folder"} << Slot << HeaderLoad
+                                                   << "game.crt" << 80;
+    QTest::newRow("drop: no path") << QStringList{} << Slot << QStringList{} << "" << -1;
+    QTest::newRow("drop on a disabled row") << QStringList{"game.crt"} << 9 << QStringList{} << "" << -1;
+}
+
+void TestCartridgeLoading::workflows()
+{
+    QFETCH(QStringList, given);
+    QFETCH(int, dropSlot);
+    QFETCH(QStringList, log);
+    QFETCH(QString, loaded);
+    QFETCH(int, dataOffset);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.crt"));
+    for (const char *name : {"game.crt", "game.CRT", "game.crt.zip"})
+        WriteFile(dir.filePath(QLatin1String(name)), CartridgeBytes(16464, 1, 0, "HEADER GAME"));
+    WriteFile(dir.filePath(QStringLiteral("gamebin")), CartridgeBytes(8192, 1));
+    CrtSet set;
+    FillEarlierCartridge(set);
+    FakeUserInterface ui;
+    ui.messageAnswers = {MessageAnswer::Ok};
+    ui.watch(set);
+
+    if (!given.isEmpty() && given.first().startsWith(QLatin1String("dialog:"))) {
+        const QString chosen = given.first().mid(7);
+        ui.answerDialog(chosen.isEmpty() ? QString() : dir.filePath(chosen));
+        LoadCartridgeFromDialog(set, ui, Slot);
     } else {
-        QFile file(files.path(loadedFile));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray data = file.readAll().mid(dataOffset, SlotDataSize);
-        data.append(SlotDataSize - data.size(), '\0');
-        QCOMPARE(set.SlotName(Slot), name);
-        QCOMPARE(set.SlotLocation(Slot), files.path(loadedFile));
-        QCOMPARE(set.slotStatus(Slot), status);
-        QCOMPARE(set.slotTooltip(Slot), StatusTooltip(status));
-        QCOMPARE(set.SlotData(Slot), data);
+        QStringList paths;
+        for (const QString &name : given)
+            paths << dir.filePath(name);
+        LoadDroppedCartridge(set, ui, paths, dropSlot);
     }
-    VerifyOtherSlotsEmpty(set);
+
+    QCOMPARE(ui.log, log);
+    const QString path = loaded.isEmpty() ? QString() : dir.filePath(loaded);
+    VerifySlots(set, path, ReadFile(path), dataOffset, dataOffset == 80 ? QStringLiteral("HEADER GAME") : "???");
 }
 
-static const QStringList HeaderLoad{"status 4", "name 4", "location 4"};
-static const QStringList RawLoad{"status 4", "focus 4", "name 4", "location 4"};
-
-void TestCartridgeLoading::dialogWorkflow_data()
+void TestCartridgeLoading::unreadablePathsAreReported_data()
 {
-    QTest::addColumn<QString>("chosen");
-    AddOutcomeColumns();
-    const QList<MessageAnswer> none;
-    const QString notice = QStringLiteral("message [Cartridge File Size Notice!] OK+Cancel none: "
-                                          "Warning: The cartridge file size is: 9000.\r\n"
-                                          "It should be 16,464(16K) or 8,272(8k) Bytes or less.\r\n"
-                                          "If the file is larger than 16,464 bytes the file will not be loaded.\r\n"
-                                          "Hit Cancel to load the cartridge file anyway.");
-    const QString question = MessageLine(QStringLiteral("Does this cartridge have a header?"), QStringLiteral("Yes+No"));
+    QTest::addColumn<QString>("name"); // inside a temporary folder
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("cancelled") << "" << none << QStringList{OpenDialog} << "" << 0 << SlotStatus::Empty << "";
-    QTest::newRow("16464 bytes") << "game.crt" << none << QStringList{OpenDialog} + HeaderLoad << "game.crt" << 80
-                                 << SlotStatus::Ok << "HEADER GAME";
-    QTest::newRow("8192 bytes: focus before name") << "gamebin" << none << QStringList{OpenDialog} + RawLoad
-                                                   << "gamebin" << 0 << SlotStatus::UnknownSettings << "???";
-    QTest::newRow("too large") << "huge.bin" << QList{MessageAnswer::Ok}
-                               << QStringList{OpenDialog, "message [Cartridge File Size Notice!] OK exclamation: "
-                                                          "Cartridge file can not be larger than 16kb for use on Kestrix!"}
-                               << "" << 0 << SlotStatus::Empty << "";
-    QTest::newRow("odd size, Cancel, No") << "odd.bin" << QList{MessageAnswer::Cancel, MessageAnswer::No}
-                                          << QStringList{OpenDialog, notice, question} + RawLoad << "odd.bin" << 0
-                                          << SlotStatus::UnknownSettings << "???";
+    QTest::newRow("missing file") << "missing.crt" << "the file does not exist";
+    QTest::newRow("directory") << "folder.crt" << "it is a folder, not a file";
+    QTest::newRow("named pipe") << "pipe.crt" << "it is not a regular file";
+    QTest::newRow("empty path") << "" << "the file does not exist";
 }
 
-void TestCartridgeLoading::dialogWorkflow()
+void TestCartridgeLoading::unreadablePathsAreReported()
 {
-    QFETCH(QString, chosen);
-    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
 
-    Workspace files;
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.crt")));
+    MakeFifo(dir.filePath(QStringLiteral("pipe.crt")));
+    const QString path = name.isEmpty() ? QString() : dir.filePath(name);
     CrtSet set;
     FillEarlierCartridge(set);
     FakeUserInterface ui;
-    ui.answerDialog(files.path(chosen));
-    ui.messageAnswers = answers;
-    ui.watch(set);
+    ui.messageAnswers = {MessageAnswer::Ok};
 
-    LoadCartridgeFromDialog(set, ui, Slot);
+    LoadCartridgeIntoSlot(set, ui, path, Slot);
 
-    VerifyOutcome(set, ui, files);
-}
-
-void TestCartridgeLoading::dropWorkflow_data()
-{
-    QTest::addColumn<QStringList>("dropped");
-    AddOutcomeColumns();
-    const QList<MessageAnswer> ok{MessageAnswer::Ok};
-    const QString notDirectory = MessageLine(QStringLiteral("Please load a Cartridge file not a directory"));
-    const QString notCartridge = MessageLine(QStringLiteral("This is not a Cartridge file (*.crt,*.bin)"));
-
-    QTest::newRow("directory") << QStringList{"folder"} << ok << QStringList{notDirectory} << "" << 0
-                               << SlotStatus::Empty << "";
-    QTest::newRow("directory named x.crt") << QStringList{"folder.crt"} << ok << QStringList{notDirectory} << "" << 0
-                                           << SlotStatus::Empty << "";
-    QTest::newRow("game.crt.zip") << QStringList{"game.crt.zip"} << ok << QStringList{notCartridge} << "" << 0
-                                  << SlotStatus::Empty << "";
-    QTest::newRow("game.CRT") << QStringList{"game.CRT"} << ok << HeaderLoad << "game.CRT" << 80 << SlotStatus::Ok
-                              << "HEADER GAME";
-    QTest::newRow("gamebin") << QStringList{"gamebin"} << ok << RawLoad << "gamebin" << 0
-                             << SlotStatus::UnknownSettings << "???";
-    QTest::newRow("three paths: first only") << QStringList{"game.crt", "second.bin", "folder"} << ok << HeaderLoad
-                                             << "game.crt" << 80 << SlotStatus::Ok << "HEADER GAME";
-    QTest::newRow("no path") << QStringList{} << ok << QStringList{} << "" << 0 << SlotStatus::Empty << "";
-}
-
-void TestCartridgeLoading::dropWorkflow()
-{
-    QFETCH(QStringList, dropped);
-    QFETCH(QList<MessageAnswer>, answers);
-
-    Workspace files;
-    CrtSet set;
-    FillEarlierCartridge(set);
-    FakeUserInterface ui;
-    ui.messageAnswers = answers;
-    ui.watch(set);
-    QStringList paths;
-    for (const QString &name : dropped)
-        paths << files.path(name);
-
-    LoadDroppedCartridge(set, ui, paths, Slot);
-
-    VerifyOutcome(set, ui, files);
-}
-
-void TestCartridgeLoading::dropOnDisabledRowIsIgnored()
-{
-    Workspace files;
-    CrtSet set;
-    set.SetSizeMode(SizeMode::Size512kb);
-    FakeUserInterface ui;
-
-    LoadDroppedCartridge(set, ui, {files.path(QStringLiteral("game.crt"))}, Slot);
-
-    QVERIFY(ui.log.isEmpty());
-    QVERIFY(set.SlotName(Slot).isEmpty());
-    QCOMPARE(set.SlotData(Slot), QByteArray(SlotDataSize, '\0'));
+    QCOMPARE(ui.log, QStringList{FailureLine(QStringLiteral("The cartridge file \"%1\" can not be loaded: %2.").arg(path, reason))});
+    VerifySlots(set, path, {}, -1, {});
 }
 
 QTEST_GUILESS_MAIN(TestCartridgeLoading)

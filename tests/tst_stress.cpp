@@ -28,12 +28,6 @@ struct CartridgeFileModel {
     QByteArray bytes;
 };
 
-QByteArray DataFrom(const QByteArray &file, int offset)
-{
-    QByteArray data = file.mid(offset, SlotDataSize);
-    return data + QByteArray(SlotDataSize - data.size(), '\0');
-}
-
 QString HeaderNameOf(const QByteArray &file)
 {
     const QByteArray field = file.mid(32, 32);
@@ -104,7 +98,7 @@ void TestStress::randomOperationsKeepTheImageRight()
             }
             LoadCartridgeIntoSlot(set, ui, file.path, slot);
             if (taken) {
-                model[slot].data = DataFrom(file.bytes, offset);
+                model[slot].data = SlotDataFrom(file.bytes, offset);
                 model[slot].location = file.path;
                 model[slot].name = offset == 80 ? HeaderNameOf(file.bytes) : QStringLiteral("???");
             }
@@ -125,7 +119,7 @@ void TestStress::randomOperationsKeepTheImageRight()
                 if (slot.name.isEmpty() && slot.location.isEmpty())
                     continue;
                 const QByteArray bytes = ReadFile(slot.location);
-                loaded[next] = {slot.name, slot.location, DataFrom(bytes, IsHeaderLength(bytes.size()) ? 80 : 0)};
+                loaded[next] = {slot.name, slot.location, SlotDataFrom(bytes, IsHeaderLength(bytes.size()) ? 80 : 0)};
                 ++next;
             }
             for (int i = next; i < SlotCount; ++i)

@@ -27,9 +27,7 @@ QString DescribeDialog(const QString &kind, const FileDialogRequest &request)
              request.overwritePrompt ? QStringLiteral(" overwrite-prompt") : QString());
 }
 
-} // namespace
-
-QString FakeUserInterface::describe(const MessageBoxRequest &request)
+QString Describe(const MessageBoxRequest &request)
 {
     return MessageLine(request.text, ButtonsName(request.buttons),
                        request.icon == MessageIcon::Exclamation ? QStringLiteral("exclamation")
@@ -37,14 +35,21 @@ QString FakeUserInterface::describe(const MessageBoxRequest &request)
                        request.title);
 }
 
+} // namespace
+
 QString MessageLine(const QString &text, const QString &buttons, const QString &icon, const QString &title)
 {
     return QStringLiteral("message [%1] %2 %3: %4").arg(title, buttons, icon, text);
 }
 
+QString FailureLine(const QString &text)
+{
+    return MessageLine(text, QStringLiteral("OK"), QStringLiteral("exclamation"));
+}
+
 MessageAnswer FakeUserInterface::showMessage(const MessageBoxRequest &request)
 {
-    log << describe(request);
+    log << Describe(request);
     if (messageAnswers.isEmpty()) {
         log << QStringLiteral("unscripted message");
         return MessageAnswer::Ok;

@@ -27,8 +27,6 @@ public:
     // Answers the next dialog with path and its bare file name.
     void answerDialog(const QString &path);
 
-    static QString describe(const plakmund::MessageBoxRequest &request);
-
 private:
     plakmund::FileDialogResult nextDialogAnswer(const QString &entry);
 };
@@ -37,3 +35,6 @@ private:
 QString MessageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
                     const QString &icon = QStringLiteral("none"),
                     const QString &title = plakmund::ApplicationTitle());
+
+// The log line of a failure report: OK, exclamation icon, the application's title.
+QString FailureLine(const QString &text);

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 QByteArray Pattern(qsizetype length, int seed)
 {
@@ -25,6 +26,18 @@ QByteArray CartridgeBytes(qsizetype length, int seed, char exrom, const QByteArr
         bytes.replace(32, 32, field);
     }
     return bytes;
+}
+
+QByteArray SlotDataFrom(const QByteArray &file, qsizetype offset)
+{
+    const QByteArray data = file.mid(offset, 16384);
+    return data + QByteArray(16384 - data.size(), '\0');
+}
+
+void MakeFifo(const QString &path)
+{
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the named pipe %s", qPrintable(path));
 }
 
 QString WriteFile(const QString &path, const QByteArray &bytes)

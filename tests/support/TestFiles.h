@@ -11,6 +11,13 @@ QByteArray Pattern(qsizetype length, int seed);
 // EXROM byte and name field set when the file is long enough to hold them.
 QByteArray CartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByteArray &name = "GAME");
 
+// What a slot's data must hold after reading a file from offset on: zeros
+// where the file ends early.
+QByteArray SlotDataFrom(const QByteArray &file, qsizetype offset);
+
+// Makes a named pipe at path; fails the test on error.
+void MakeFifo(const QString &path);
+
 // Writes bytes to path, replacing any file there; fails the test on error.
 QString WriteFile(const QString &path, const QByteArray &bytes);
 

@@ -1,9 +1,11 @@
+#include "WindowLayout.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 using namespace plakmund;
@@ -16,16 +18,11 @@ Control *Find(const QWidget &window, const QString &name)
     return window.findChild<Control *>(name);
 }
 
-QString Member(const char *name, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
 QStringList Members(const char *name, int first, int last)
 {
     QStringList names;
     for (int i = first; i <= last; ++i)
-        names << Member(name, i);
+        names << MemberName(QString::fromLatin1(name), i);
     return names;
 }
 
@@ -95,12 +92,12 @@ void TestMainWindowLayout::startState()
     QCOMPARE(window.maximumSize(), QSize(544, 480));
     QVERIFY(window.windowIcon().availableSizes().contains(QSize(256, 256)));
     for (int i = 0; i < 16; ++i) {
-        auto *status = Find<QLabel>(window, Member("picStatus", i));
+        auto *status = Find<QLabel>(window, MemberName(u"picStatus", i));
         QVERIFY(status->pixmap().isNull() && status->toolTip().isEmpty());
-        QVERIFY(Find<QLineEdit>(window, Member("txtCRTName", i))->text().isEmpty());
-        QVERIFY(Find(window, Member("txtCRTName", i))->isEnabled());
-        QVERIFY(Find(window, Member("cmdLoadCRT", i))->isEnabled());
-        QVERIFY(!Find(window, Member("txtCRTLoc", i))->isVisibleTo(&window));
+        QVERIFY(Find<QLineEdit>(window, MemberName(u"txtCRTName", i))->text().isEmpty());
+        QVERIFY(Find(window, MemberName(u"txtCRTName", i))->isEnabled());
+        QVERIFY(Find(window, MemberName(u"cmdLoadCRT", i))->isEnabled());
+        QVERIFY(!Find(window, MemberName(u"txtCRTLoc", i))->isVisibleTo(&window));
     }
     for (const char *holder : {"picOK", "picError", "picUnkown", "picBlank"})
         QVERIFY(!Find(window, QLatin1String(holder))->isVisibleTo(&window));
@@ -131,6 +128,9 @@ void TestMainWindowLayout::startState()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdLoadCRT_0"));
+    // Centred on the screen, give or take the rounding of odd sizes.
+    const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
+    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, "the window opens off the screen's centre");
 }
 
 void TestMainWindowLayout::frontToBack_data()

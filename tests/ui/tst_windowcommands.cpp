@@ -1,5 +1,6 @@
 #include "FakeUserInterface.h"
 #include "TestFiles.h"
+#include "WindowLayout.h"
 #include "frmMain.h"
 
 #include <QFile>
@@ -13,12 +14,14 @@
 
 using namespace plakmund;
 
+Q_DECLARE_METATYPE(plakmund::SlotStatus)
+
 namespace {
 
 template <typename Control = QWidget>
 Control *Find(const QWidget &window, const char *name, int index = -1)
 {
-    const QString objectName = index < 0 ? QString::fromLatin1(name) : QStringLiteral("%1_%2").arg(name).arg(index);
+    const QString objectName = index < 0 ? QString::fromLatin1(name) : MemberName(QString::fromLatin1(name), index);
     return window.findChild<Control *>(objectName);
 }
 
@@ -69,11 +72,14 @@ class TestWindowCommands : public QObject {
 private slots:
     void sizeButtons_data();
     void sizeButtons();
+    void statusPictures_data();
+    void statusPictures();
     void drops_data();
     void drops();
     void focusHighlight();
     void clearAll();
-    void help();
+    void buttonsReachTheirCommands_data();
+    void buttonsReachTheirCommands();
     void exit_data();
     void exit();
     void typedNameReachesListing();
@@ -85,9 +91,15 @@ void TestWindowCommands::sizeButtons_data()
     QTest::addColumn<int>("enabledRows");
     QTest::addColumn<QString>("caption");
 
+    // Command4 is "512kb", Command7 "1mb", Command8 "2mb".
     QTest::newRow("512kb") << QStringList{"Command4"} << 4 << CaptionPrefix + "512kb";
+    QTest::newRow("1mb") << QStringList{"Command7"} << 8 << CaptionPrefix + "1mb";
+    QTest::newRow("2mb again") << QStringList{"Command8"} << 16 << CaptionPrefix + "2mb";
     QTest::newRow("512kb twice") << QStringList{"Command4", "Command4"} << 4 << CaptionPrefix + "512kb";
     QTest::newRow("512kb then 1mb") << QStringList{"Command4", "Command7"} << 8 << CaptionPrefix + "1mb";
+    QTest::newRow("512kb then 2mb") << QStringList{"Command4", "Command8"} << 16 << CaptionPrefix + "2mb";
+    QTest::newRow("1mb then 512kb") << QStringList{"Command7", "Command4"} << 4 << CaptionPrefix + "512kb";
+    QTest::newRow("1mb twice") << QStringList{"Command7", "Command7"} << 8 << CaptionPrefix + "1mb";
     QTest::newRow("1mb then 2mb") << QStringList{"Command7", "Command8"} << 16 << CaptionPrefix + "2mb";
 }
 
@@ -98,21 +110,57 @@ void TestWindowCommands::sizeButtons()
     QFETCH(QString, caption);
 
     frmMain window;
-    window.crtSet().SetSlotStatus(9, SlotStatus::ExromWarning);
-    window.crtSet().SetSlotName(9, QStringLiteral("NINE"));
+    CrtSet &set = window.crtSet();
+    set.SetSlotStatus(9, SlotStatus::ExromWarning);
+    set.SetSlotName(9, QStringLiteral("NINE"));
+    set.SetSlotLocation(9, QStringLiteral("/games/nine.crt"));
+    set.SlotData(9) = Pattern(SlotDataSize, 9);
     for (const QString &button : presses)
         Click(window, qPrintable(button));
 
     QCOMPARE(window.windowTitle(), caption);
+    QCOMPARE(ActiveSlotCount(set.sizeMode()), enabledRows);
     for (int i = 0; i < 16; ++i) {
         QCOMPARE(NameBox(window, i)->isEnabled(), i < enabledRows);
         QCOMPARE(Find(window, "cmdLoadCRT", i)->isEnabled(), i < enabledRows);
     }
-    // A disabled row still shows what its slot holds.
+    // A disabled row still shows what its slot holds, and the slot keeps it all.
     QCOMPARE(NameBox(window, 9)->text(), QStringLiteral("NINE"));
+    QCOMPARE(Find<QLineEdit>(window, "txtCRTLoc", 9)->text(), QStringLiteral("/games/nine.crt"));
     QCOMPARE(Picture(window, "picStatus", 9), Picture(window, "picError"));
     QCOMPARE(Find(window, "picStatus", 9)->toolTip(),
              QStringLiteral("EXROM Detected! Switch EXROM on Kestrix to Active(On)"));
+    QCOMPARE(set.SlotData(9), Pattern(SlotDataSize, 9));
+}
+
+void TestWindowCommands::statusPictures_data()
+{
+    QTest::addColumn<SlotStatus>("status");
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<QString>("tooltip");
+
+    QTest::newRow("Ok") << SlotStatus::Ok << "picOK" << "Ok";
+    QTest::newRow("ExromWarning") << SlotStatus::ExromWarning << "picError"
+                                  << "EXROM Detected! Switch EXROM on Kestrix to Active(On)";
+    QTest::newRow("UnknownSettings") << SlotStatus::UnknownSettings << "picError" << "Unknown Cartridge settings";
+    QTest::newRow("UnknownDetails") << SlotStatus::UnknownDetails << "picUnkown" << "Unknown Cartridge details.";
+}
+
+void TestWindowCommands::statusPictures()
+{
+    QFETCH(SlotStatus, status);
+    QFETCH(QString, holder);
+    QFETCH(QString, tooltip);
+
+    frmMain window;
+    window.crtSet().SetSlotStatus(3, status);
+    QCOMPARE(Picture(window, "picStatus", 3), Picture(window, qPrintable(holder)));
+    QCOMPARE(Find(window, "picStatus", 3)->toolTip(), tooltip);
+
+    // Empty takes the picture away and leaves the tooltip.
+    window.crtSet().SetSlotStatus(3, SlotStatus::Empty);
+    QCOMPARE(Picture(window, "picStatus", 3), Picture(window, "picBlank"));
+    QCOMPARE(Find(window, "picStatus", 3)->toolTip(), tooltip);
 }
 
 void TestWindowCommands::drops_data()
@@ -219,15 +267,40 @@ void TestWindowCommands::clearAll()
     QCOMPARE(ui.log, QStringList());
 }
 
-void TestWindowCommands::help()
+void TestWindowCommands::buttonsReachTheirCommands_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown"); // the first thing the command shows
+
+    QTest::newRow("a row's load button") << "cmdLoadCRT_5" << "open dialog [] Cartridge Rom(.crt, .bin)|*.crt;*.bin";
+    QTest::newRow("Load CRT Set") << "cmdLoadPLK" << "open dialog [Load Plakmund File] Plakmund File(.plk)|*.plk";
+    QTest::newRow("Save CRT Set") << "Command1"
+                                  << "save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt";
+    QTest::newRow("Save BIN File") << "Command2"
+                                   << "save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt";
+    QTest::newRow("Help") << "Command3"
+                          << MessageLine(QStringLiteral("No Help available yet. Coming soon!"), QStringLiteral("OK"),
+                                         QStringLiteral("none"), QStringLiteral("Plakmund"));
+}
+
+void TestWindowCommands::buttonsReachTheirCommands()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+
+    // Every dialog is answered with a cartridge file, so a row's button shows
+    // which slot it loads; the other commands find it is no set or overwrite it.
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir.filePath(QStringLiteral("game.crt")), CartridgeBytes(16464, 1, 0, "FIVE"));
     FakeUserInterface ui;
-    ui.messageAnswers << MessageAnswer::Ok;
+    ui.answerDialog(path);
+    ui.messageAnswers = {MessageAnswer::Ok};
     frmMain window(&ui);
-    Click(window, "Command3");
-    QCOMPARE(ui.log, QStringList{MessageLine(QStringLiteral("No Help available yet. Coming soon!"),
-                                             QStringLiteral("OK"), QStringLiteral("none"),
-                                             QStringLiteral("Plakmund"))});
+
+    Click(window, qPrintable(button));
+
+    QCOMPARE(ui.log.value(0), shown);
+    QCOMPARE(window.crtSet().SlotName(5), button == QLatin1String("cmdLoadCRT_5") ? "FIVE" : "");
     QCOMPARE(window.windowTitle(), CaptionPrefix + "2mb");
 }
 
