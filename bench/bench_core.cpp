@@ -1,6 +1,6 @@
 // Each operation of core beside a baseline that does the least work on the
 // same data, so that the ratio between the two is what the report shows.
-#include "CartridgeInspection.h"
+#include "CartridgeLoading.h"
 #include "EpromImage.h"
 #include "FakeUserInterface.h"
 #include "SetFile.h"
@@ -18,12 +18,12 @@ using namespace plakmund;
 
 namespace {
 
-QList<SetFileRecord> SixteenRecords(const QTemporaryDir &dir)
+QList<SetFileRecord> sixteenRecords(const QTemporaryDir &dir)
 {
     QList<SetFileRecord> records;
     for (int slot = 0; slot < SlotCount; ++slot) {
         const QString path = dir.filePath(QStringLiteral("game%1.crt").arg(slot));
-        WriteFile(path, CartridgeBytes(16464, slot, 0, "GAME " + QByteArray::number(slot)));
+        writeFile(path, cartridgeBytes(16464, slot, 0, "GAME " + QByteArray::number(slot)));
         records << SetFileRecord{QStringLiteral("GAME %1").arg(slot), path};
     }
     return records;
@@ -33,14 +33,14 @@ void BuildEpromImage2mb(benchmark::State &state)
 {
     CrtSet set;
     for (int slot = 0; slot < SlotCount; ++slot)
-        set.SlotData(slot) = Pattern(SlotDataSize, slot);
+        set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, slot), 0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildEpromImage(set).constData());
+        benchmark::DoNotOptimize(buildEpromImage(set).constData());
 }
 
 void PlainCopy262144(benchmark::State &state)
 {
-    const QByteArray source = Pattern(SlotCount * SlotDataSize, 1);
+    const QByteArray source = pattern(SlotCount * SlotDataSize, 1);
     for (auto _ : state) {
         QByteArray copy(source.size(), Qt::Uninitialized);
         std::memcpy(copy.data(), source.constData(), size_t(source.size()));
@@ -51,17 +51,16 @@ void PlainCopy262144(benchmark::State &state)
 void InspectCartridgeFile16464(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir.filePath(QStringLiteral("game.crt")), CartridgeBytes(16464, 1));
-    CrtSet set;
+    const QString path = writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1));
     FakeUserInterface ui;
     for (auto _ : state)
-        benchmark::DoNotOptimize(InspectCartridgeFile(set, ui, path, 0).accepted);
+        benchmark::DoNotOptimize(inspectCartridgeFile(ui, path).accepted);
 }
 
 void ReadAll16464(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir.filePath(QStringLiteral("game.crt")), CartridgeBytes(16464, 1));
+    const QString path = writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1));
     for (auto _ : state) {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
@@ -72,24 +71,24 @@ void ReadAll16464(benchmark::State &state)
 void WriteSetFile16(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QList<SetFileRecord> records = SixteenRecords(dir);
+    const QList<SetFileRecord> records = sixteenRecords(dir);
     for (auto _ : state)
-        benchmark::DoNotOptimize(WriteSetFile(records).constData());
+        benchmark::DoNotOptimize(writeSetFile(records).constData());
 }
 
 void ReadSetFile16(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QByteArray bytes = WriteSetFile(SixteenRecords(dir));
+    const QByteArray bytes = writeSetFile(sixteenRecords(dir));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadSetFile(bytes).ok());
+        benchmark::DoNotOptimize(readSetFile(bytes).ok());
 }
 
 // The same text split into lines and decoded, with no checks at all.
 void SplitSetFileText16(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QByteArray bytes = WriteSetFile(SixteenRecords(dir));
+    const QByteArray bytes = writeSetFile(sixteenRecords(dir));
     for (auto _ : state) {
         QStringList lines;
         for (const QByteArray &line : bytes.split('\n'))
@@ -101,13 +100,13 @@ void SplitSetFileText16(benchmark::State &state)
 void LoadCrtSet16(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString setPath = WriteFile(dir.filePath(QStringLiteral("set.plk")), WriteSetFile(SixteenRecords(dir)));
+    const QString setPath = writeFile(dir.filePath(QStringLiteral("set.plk")), writeSetFile(sixteenRecords(dir)));
     CrtSet set;
     for (auto _ : state) {
         FakeUserInterface ui;
-        ui.answerDialog(setPath);
-        LoadCrtSet(set, ui);
-        benchmark::DoNotOptimize(set.SlotData(15).constData());
+        ui.dialogAnswers << setPath;
+        loadCrtSet(set, ui);
+        benchmark::DoNotOptimize(set.slotData(15).bytes().constData());
     }
 }
 
@@ -115,7 +114,7 @@ void LoadCrtSet16(benchmark::State &state)
 void ReadAllSetFiles16(benchmark::State &state)
 {
     QTemporaryDir dir;
-    QStringList paths{WriteFile(dir.filePath(QStringLiteral("set.plk")), WriteSetFile(SixteenRecords(dir)))};
+    QStringList paths{writeFile(dir.filePath(QStringLiteral("set.plk")), writeSetFile(sixteenRecords(dir)))};
     for (int slot = 0; slot < SlotCount; ++slot)
         paths << dir.filePath(QStringLiteral("game%1.crt").arg(slot));
     for (auto _ : state) {

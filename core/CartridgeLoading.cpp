@@ -1,35 +1,89 @@
 #include "CartridgeLoading.h"
 
-#include "CartridgeInspection.h"
+#include "FileAccess.h"
 
 #include <QFileInfo>
 
 namespace plakmund {
 
-void LoadCartridgeIntoSlot(CrtSet &set, UserInterface &ui, const QString &path, int slot)
+namespace {
+
+const QString SizeNoticeTitle = QStringLiteral("Cartridge File Size Notice!");
+
+// The size notice: OK gives up, Cancel (or closing the box) loads anyway.
+bool userLoadsOddSizeAnyway(UserInterface &ui, qint64 length)
 {
-    const CartridgeInspection inspection = InspectCartridgeFile(set, ui, path, slot);
+    const QString text = QStringList{
+        QStringLiteral("Warning: The cartridge file size is: %1.").arg(length),
+        QStringLiteral("It should be 16,464(16K) or 8,272(8k) Bytes or less."),
+        QStringLiteral("If the file is larger than 16,464 bytes the file will not be loaded."),
+        QStringLiteral("Hit Cancel to load the cartridge file anyway."),
+    }.join(QStringLiteral("\r\n"));
+    return ui.showMessage({text, MessageButtons::OkCancel, MessageIcon::None, SizeNoticeTitle}) != MessageAnswer::Ok;
+}
+
+bool userSaysItHasHeader(UserInterface &ui)
+{
+    return ui.showMessage({QStringLiteral("Does this cartridge have a header?"), MessageButtons::YesNo})
+        == MessageAnswer::Yes;
+}
+
+} // namespace
+
+CartridgeInspection inspectCartridgeFile(UserInterface &ui, const QString &path)
+{
+    const Result<QByteArray> file = readRegularFile(path, MaxCartridgeFileSize);
+    if (!file.ok()) {
+        reportFailure(ui, fileFailureMessage(QStringLiteral("cartridge file"), path, QStringLiteral("read"), file.error()));
+        return {};
+    }
+
+    const QByteArray &bytes = file.value();
+    bool withHeader = false;
+    switch (classifyLength(bytes.size())) {
+    case SizeClass::HeaderSize:
+        withHeader = true;
+        break;
+    case SizeClass::RawSize:
+        break;
+    case SizeClass::TooLarge:
+        ui.showMessage({QStringLiteral("Cartridge file can not be larger than 16kb for use on Kestrix!"),
+                        MessageButtons::Ok, MessageIcon::Exclamation, SizeNoticeTitle});
+        return {};
+    case SizeClass::OddSize:
+        if (!userLoadsOddSizeAnyway(ui, bytes.size()))
+            return {};
+        withHeader = userSaysItHasHeader(ui);
+        break;
+    }
+    return {true, withHeader, withHeader ? readWithHeader(bytes) : readWithoutHeader(bytes), path};
+}
+
+void loadCartridgeIntoSlot(CrtSet &set, UserInterface &ui, const QString &path, int slot)
+{
+    const CartridgeInspection inspection = inspectCartridgeFile(ui, path);
     if (!inspection.accepted)
         return;
 
-    set.SetSlotStatus(slot, inspection.status);
+    set.setSlotData(slot, inspection.contents.data);
+    set.setSlotStatus(slot, inspection.contents.status);
     // A file without header has no name: put the user where the name is typed.
     if (!inspection.withHeader)
-        ui.FocusSlotName(slot);
-    set.SetSlotName(slot, inspection.displayName);
-    set.SetSlotLocation(slot, inspection.location);
+        ui.focusSlotName(slot);
+    set.setSlotName(slot, inspection.contents.displayName);
+    set.setSlotLocation(slot, inspection.location);
 }
 
-void LoadCartridgeFromDialog(CrtSet &set, UserInterface &ui, int slot)
+void loadCartridgeFromDialog(CrtSet &set, UserInterface &ui, int slot)
 {
     const FileDialogResult chosen = ui.showOpenDialog(
         {QString(), {QStringLiteral("Cartridge Rom(.crt, .bin)"), {QStringLiteral("*.crt"), QStringLiteral("*.bin")}}});
     if (chosen.path.isEmpty())
         return;
-    LoadCartridgeIntoSlot(set, ui, chosen.path, slot);
+    loadCartridgeIntoSlot(set, ui, chosen.path, slot);
 }
 
-void LoadDroppedCartridge(CrtSet &set, UserInterface &ui, const QStringList &paths, int slot)
+void loadDroppedCartridge(CrtSet &set, UserInterface &ui, const QStringList &paths, int slot)
 {
     if (paths.isEmpty() || !set.isRowEnabled(slot))
         return;
@@ -44,7 +98,7 @@ void LoadDroppedCartridge(CrtSet &set, UserInterface &ui, const QStringList &pat
         ui.showMessage({QStringLiteral("This is not a Cartridge file (*.crt,*.bin)")});
         return;
     }
-    LoadCartridgeIntoSlot(set, ui, path, slot);
+    loadCartridgeIntoSlot(set, ui, path, slot);
 }
 
 } // namespace plakmund

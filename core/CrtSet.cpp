@@ -2,7 +2,12 @@
 
 namespace plakmund {
 
-QString StatusTooltip(SlotStatus status)
+QString slotNumberText(int index)
+{
+    return QString::number(index, 16).toUpper();
+}
+
+QString statusTooltip(SlotStatus status)
 {
     switch (status) {
     case SlotStatus::Empty:
@@ -19,41 +24,46 @@ QString StatusTooltip(SlotStatus status)
     return {};
 }
 
+SlotData SlotData::fromFile(const QByteArray &fileBytes, qsizetype offset)
+{
+    return SlotData(fileBytes.mid(offset, SlotDataSize).leftJustified(SlotDataSize, '\0'));
+}
+
 CrtSet::CrtSet(QObject *parent) : QObject(parent) {}
 
-void CrtSet::SetSlotName(int index, const QString &name)
+void CrtSet::setSlotName(int index, const QString &name)
 {
     m_slots.at(index).displayName = name;
     emit slotNameChanged(index);
 }
 
-void CrtSet::SetSlotLocation(int index, const QString &location)
+void CrtSet::setSlotLocation(int index, const QString &location)
 {
     m_slots.at(index).location = location;
     emit slotLocationChanged(index);
 }
 
-void CrtSet::SetSlotStatus(int index, SlotStatus status)
+void CrtSet::setSlotStatus(int index, SlotStatus status)
 {
     CrtSlot &slot = m_slots.at(index);
     slot.status = status;
     if (status != SlotStatus::Empty)
-        slot.tooltip = StatusTooltip(status);
+        slot.tooltip = statusTooltip(status);
     emit slotStatusChanged(index);
 }
 
-void CrtSet::SetSizeMode(SizeMode mode)
+void CrtSet::setSizeMode(SizeMode mode)
 {
     m_sizeMode = mode;
     emit sizeModeChanged();
 }
 
-void CrtSet::ClearAll()
+void CrtSet::clearAll()
 {
     for (int i = 0; i < SlotCount; ++i) {
-        SetSlotStatus(i, SlotStatus::Empty);
-        SetSlotName(i, QString());
-        SetSlotLocation(i, QString());
+        setSlotStatus(i, SlotStatus::Empty);
+        setSlotName(i, QString());
+        setSlotLocation(i, QString());
     }
 }
 

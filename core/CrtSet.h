@@ -23,8 +23,31 @@ enum class SlotStatus {
     UnknownDetails,
 };
 
+// A slot's number as the user reads it: 0 to 9, then A to F.
+QString slotNumberText(int index);
+
 // The tooltip that a status sets; empty for Empty, which sets none.
-QString StatusTooltip(SlotStatus status);
+QString statusTooltip(SlotStatus status);
+
+// A slot's contents: always exactly 16,384 bytes, a cartridge's ROM without
+// its header. All zero until a cartridge is read into it.
+class SlotData {
+public:
+    SlotData() = default;
+
+    // The file's bytes from offset on, cut to 16,384; zeros past the file's
+    // end, so that nothing of an earlier cartridge remains.
+    static SlotData fromFile(const QByteArray &fileBytes, qsizetype offset);
+
+    const QByteArray &bytes() const { return m_bytes; }
+
+    friend bool operator==(const SlotData &, const SlotData &) = default;
+
+private:
+    explicit SlotData(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+
+    QByteArray m_bytes = QByteArray(SlotDataSize, '\0');
+};
 
 struct CrtSlot {
     QString displayName;
@@ -32,7 +55,7 @@ struct CrtSlot {
     SlotStatus status = SlotStatus::Empty;
     // The status picture's tooltip. Empty keeps the text an earlier status set.
     QString tooltip;
-    QByteArray data = QByteArray(SlotDataSize, '\0');
+    SlotData data;
 };
 
 // The whole working state: sixteen slots and the EPROM size mode. The window
@@ -45,29 +68,28 @@ public:
 
     const CrtSlot &slot(int index) const { return m_slots.at(index); }
 
-    QString SlotName(int index) const { return m_slots.at(index).displayName; }
-    void SetSlotName(int index, const QString &name);
+    QString slotName(int index) const { return m_slots.at(index).displayName; }
+    void setSlotName(int index, const QString &name);
 
-    QString SlotLocation(int index) const { return m_slots.at(index).location; }
-    void SetSlotLocation(int index, const QString &location);
+    QString slotLocation(int index) const { return m_slots.at(index).location; }
+    void setSlotLocation(int index, const QString &location);
 
     SlotStatus slotStatus(int index) const { return m_slots.at(index).status; }
     QString slotTooltip(int index) const { return m_slots.at(index).tooltip; }
-    void SetSlotStatus(int index, SlotStatus status);
+    void setSlotStatus(int index, SlotStatus status);
 
-    // The slot's 16,384 bytes; only loads write them.
-    const QByteArray &SlotData(int index) const { return m_slots.at(index).data; }
-    QByteArray &SlotData(int index) { return m_slots.at(index).data; }
+    const SlotData &slotData(int index) const { return m_slots.at(index).data; }
+    void setSlotData(int index, const SlotData &data) { m_slots.at(index).data = data; }
 
     SizeMode sizeMode() const { return m_sizeMode; }
-    void SetSizeMode(SizeMode mode);
+    void setSizeMode(SizeMode mode);
 
     // Whether slot row i (name box and load button) takes input in this size mode.
-    bool isRowEnabled(int index) const { return index < ActiveSlotCount(m_sizeMode); }
+    bool isRowEnabled(int index) const { return index < activeSlotCount(m_sizeMode); }
 
     // Empties every slot's status picture, name and location, in that order;
     // tooltips, data and the size mode stay.
-    void ClearAll();
+    void clearAll();
 
 signals:
     void slotNameChanged(int index);

@@ -1,47 +1,85 @@
 #include "FileAccess.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plakmund {
 
-Status OpenRegularFile(QFile &file)
+namespace {
+
+// Why a file could not be opened, in the user's words.
+QString openFailureReason(int error)
 {
-    const QFileInfo info(file);
-    if (file.fileName().isEmpty() || !info.exists())
-        return Failure{QStringLiteral("the file does not exist")};
-    if (info.isDir())
-        return Failure{QStringLiteral("it is a folder, not a file")};
-    if (!info.isFile())
-        return Failure{QStringLiteral("it is not a regular file")};
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{file.errorString()};
-    return Success();
+    switch (error) {
+    case ENOENT:
+        return QStringLiteral("it does not exist");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("you do not have permission to open it");
+    case ELOOP:
+        return QStringLiteral("its path runs in a loop of symbolic links");
+    case ENOTDIR:
+        return QStringLiteral("a part of its path is not a folder");
+    case ENAMETOOLONG:
+        return QStringLiteral("its name is too long");
+    default:
+        return qt_error_string(error);
+    }
 }
 
-Result<QByteArray> ReadSmallFile(const QString &path, qint64 maxSize)
+// Nothing for a regular file; otherwise why it is not one.
+QString notRegularReason(mode_t mode)
 {
-    QFile file(path);
-    if (const Status opened = OpenRegularFile(file); !opened.ok())
-        return Failure{opened.error()};
-    if (file.size() > maxSize)
-        return Failure{QStringLiteral("the file is longer than %1 bytes").arg(maxSize)};
-    QByteArray bytes = file.readAll();
+    if (S_ISREG(mode))
+        return {};
+    return S_ISDIR(mode) ? QStringLiteral("it is a folder, not a file") : QStringLiteral("it is not a regular file");
+}
+
+} // namespace
+
+Result<QByteArray> readRegularFile(const QString &path, qint64 limit)
+{
+    // O_NONBLOCK: opening a named pipe must not wait for a writer.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return Failure{openFailureReason(errno)};
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return Failure{file.errorString()};
+    }
+    // The opened file is judged, not the path, so nothing can be swapped in between.
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return Failure{qt_error_string(errno)};
+    if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty())
+        return Failure{reason};
+    QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         return Failure{file.errorString()};
     return bytes;
 }
 
-Status WriteFileAtomically(const QString &path, const QByteArray &bytes, const std::function<void()> &whenCreated)
+Status writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    // Replacing a named pipe or a device node with a regular file would do
+    // harm; whatever is there must be a regular file or nothing.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty())
+            return Failure{reason};
+    }
+
     // Unbuffered, because a buffered flush takes a short write (full disk) for
     // success and the truncated file would be committed.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure{file.errorString()};
-    if (whenCreated)
-        whenCreated();
     const qint64 written = file.write(bytes);
     if (written < 0)
         return Failure{file.errorString()};
@@ -49,23 +87,12 @@ Status WriteFileAtomically(const QString &path, const QByteArray &bytes, const s
         return Failure{QStringLiteral("only %1 of %2 bytes fitted on the disk").arg(written).arg(bytes.size())};
     if (!file.commit())
         return Failure{file.errorString()};
-
-    return VerifyFileContents(path, bytes);
+    return success();
 }
 
-Status VerifyFileContents(const QString &path, const QByteArray &bytes)
+QString fileFailureMessage(const QString &file, const QString &path, const QString &action, const QString &reason)
 {
-    const Result<QByteArray> stored = ReadSmallFile(path, bytes.size());
-    if (!stored.ok())
-        return Failure{QStringLiteral("it could not be read back: %1").arg(stored.error())};
-    if (stored.value() != bytes)
-        return Failure{QStringLiteral("what was read back differs from what was written")};
-    return Success();
-}
-
-QString WriteFailureMessage(const QString &path, const QString &reason)
-{
-    return QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, reason);
+    return QStringLiteral("The %1 \"%2\" can not be %3: %4.").arg(file, path, action, reason);
 }
 
 } // namespace plakmund

@@ -3,32 +3,22 @@
 #include "Result.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
-
-#include <functional>
 
 namespace plakmund {
 
-// Opens the file for reading when it is an existing regular file; anything else
-// (missing, a folder, a named pipe or a device) is refused before it is opened,
-// so no read can block.
-Status OpenRegularFile(QFile &file);
+// Reads a regular file, but never more than limit + 1 bytes however the file
+// changes meanwhile, so a caller sees that it is too long. The path is opened
+// once without blocking and the opened file is judged, so a named pipe, a
+// device or a folder is refused and nothing can be swapped in between.
+Result<QByteArray> readRegularFile(const QString &path, qint64 limit);
 
-// Reads a whole regular file of at most maxSize bytes.
-Result<QByteArray> ReadSmallFile(const QString &path, qint64 maxSize);
+// Replaces the file at path with bytes, or leaves it as it was when they can't
+// all be written. Refuses a target that exists but is not a regular file.
+Status writeFileAtomically(const QString &path, const QByteArray &bytes);
 
-// Replaces the file at path with bytes, or leaves it untouched when the new
-// contents can't be written completely. whenCreated runs once the new file
-// has been created, before its bytes are written.
-Status WriteFileAtomically(const QString &path, const QByteArray &bytes,
-                           const std::function<void()> &whenCreated = {});
-
-// Reads the file back and compares it with bytes, as an EPROM programmer
-// verifies what it burns; every write above ends with this check.
-Status VerifyFileContents(const QString &path, const QByteArray &bytes);
-
-// The message for a file that could not be written, naming it and the reason.
-QString WriteFailureMessage(const QString &path, const QString &reason);
+// The one form of every file failure the user sees:
+// The <file> "<path>" can not be <action>: <reason>.
+QString fileFailureMessage(const QString &file, const QString &path, const QString &action, const QString &reason);
 
 } // namespace plakmund

@@ -1,5 +1,7 @@
 #include "Listing.h"
 
+#include "CrtSet.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +11,7 @@ namespace {
 
 const QString Rule = QString(46, u'-');
 
-QString SizeLine(SizeMode mode)
+QString sizeLine(SizeMode mode)
 {
     switch (mode) {
     case SizeMode::Size512kb:
@@ -24,17 +26,17 @@ QString SizeLine(SizeMode mode)
 
 } // namespace
 
-QStringList BuildListing(const QString &imageFileName, SizeMode mode, const QStringList &displayNames,
+QStringList buildListing(const QString &imageFileName, SizeMode mode, const QStringList &displayNames,
                          int versionMajor, int versionMinor)
 {
-    QStringList lines{QStringLiteral("Cartridge Games Listings for file: ") + imageFileName, SizeLine(mode), Rule};
-    for (int i = 0; i < ActiveSlotCount(mode); ++i)
-        lines << QString::number(i, 16).toUpper() + QStringLiteral(" - ") + displayNames.value(i);
+    QStringList lines{QStringLiteral("Cartridge Games Listings for file: ") + imageFileName, sizeLine(mode), Rule};
+    for (int i = 0; i < activeSlotCount(mode); ++i)
+        lines << slotNumberText(i) + QStringLiteral(" - ") + displayNames.value(i);
     lines << Rule << QStringLiteral("Created with Drennik's Plakmund v%1.%2").arg(versionMajor).arg(versionMinor);
     return lines;
 }
 
-QString ListingPath(const QString &imagePath, const QString &imageFileName)
+QString listingPathFor(const QString &imagePath, const QString &imageFileName)
 {
     return QFileInfo(imagePath).dir().filePath(imageFileName + QStringLiteral("-list.txt"));
 }

@@ -9,10 +9,10 @@ namespace plakmund {
 
 // The lines of the listing of an image saved as imageFileName (no folder),
 // without line ends: a heading, the size, one line per active slot, a credit.
-QStringList BuildListing(const QString &imageFileName, SizeMode mode, const QStringList &displayNames,
+QStringList buildListing(const QString &imageFileName, SizeMode mode, const QStringList &displayNames,
                          int versionMajor, int versionMinor);
 
 // Where the listing of an image goes: beside it, named after its file name.
-QString ListingPath(const QString &imagePath, const QString &imageFileName);
+QString listingPathFor(const QString &imagePath, const QString &imageFileName);
 
 } // namespace plakmund

@@ -31,7 +31,7 @@ private:
 // For operations that yield nothing but success or a Failure.
 using Status = Result<std::monostate>;
 
-inline Status Success()
+inline Status success()
 {
     return std::monostate{};
 }

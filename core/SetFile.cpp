@@ -7,7 +7,7 @@ namespace plakmund {
 namespace {
 
 // One quoted field at pos; on success pos is just past its closing quote.
-Result<QString> ReadQuotedField(const QByteArray &line, qsizetype &pos, const QString &field)
+Result<QString> readQuotedField(const QByteArray &line, qsizetype &pos, const QString &field)
 {
     if (pos >= line.size() || line.at(pos) != '"')
         return Failure{QStringLiteral("the %1 is not in double quotes").arg(field)};
@@ -19,7 +19,7 @@ Result<QString> ReadQuotedField(const QByteArray &line, qsizetype &pos, const QS
     return text;
 }
 
-Result<SetFileRecord> ReadRecord(const QByteArray &line)
+Result<SetFileRecord> readRecord(const QByteArray &line)
 {
     if (line.isEmpty())
         return Failure{QStringLiteral("the line is blank")};
@@ -27,13 +27,13 @@ Result<SetFileRecord> ReadRecord(const QByteArray &line)
         return Failure{QStringLiteral("the line holds a stray carriage return")};
 
     qsizetype pos = 0;
-    const Result<QString> name = ReadQuotedField(line, pos, QStringLiteral("name"));
+    const Result<QString> name = readQuotedField(line, pos, QStringLiteral("name"));
     if (!name.ok())
         return Failure{name.error()};
     if (pos >= line.size() || line.at(pos) != ',')
         return Failure{QStringLiteral("a comma must follow the name's closing double quote")};
     ++pos;
-    const Result<QString> location = ReadQuotedField(line, pos, QStringLiteral("location"));
+    const Result<QString> location = readQuotedField(line, pos, QStringLiteral("location"));
     if (!location.ok())
         return Failure{location.error()};
     if (pos != line.size())
@@ -43,34 +43,37 @@ Result<SetFileRecord> ReadRecord(const QByteArray &line)
 
 } // namespace
 
-QByteArray WriteSetFile(const QList<SetFileRecord> &records)
+QByteArray writeSetFile(const QList<SetFileRecord> &records)
 {
     QStringList lines;
     for (const SetFileRecord &record : records)
         lines << QStringLiteral("\"%1\",\"%2\"").arg(record.displayName, record.location);
-    return TextFileBytes(lines);
+    return textFileBytes(lines);
 }
 
-Result<QList<SetFileRecord>> ReadSetFile(const QByteArray &bytes)
+Result<QList<SetFileRecord>> readSetFile(const QByteArray &bytes)
 {
-    QList<SetFileRecord> records;
-    qsizetype start = 0;
-    for (int lineNumber = 1; start < bytes.size(); ++lineNumber) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0)
-            end = bytes.size();
-        // CR LF and a lone LF both end a line, and the last line may have neither.
-        if (end > start && bytes.at(end - 1) == '\r')
-            --end;
+    QByteArray text = bytes;
+    // Text editors may add a byte-order mark in front and blank lines at the end.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text.remove(0, 3);
+    while (text.endsWith('\n') || text.endsWith('\r'))
+        text.chop(1);
 
+    QList<SetFileRecord> records;
+    if (text.isEmpty())
+        return records;
+    // CR LF and a lone LF both end a line.
+    const QList<QByteArray> lines = text.split('\n');
+    for (int index = 0; index < lines.size(); ++index) {
+        const QByteArray &line = lines.at(index);
+        const int lineNumber = index + 1;
         if (records.size() == MaxSetFileRecords)
             return Failure{QStringLiteral("line %1: a set holds at most %2 records").arg(lineNumber).arg(MaxSetFileRecords)};
-        const Result<SetFileRecord> record = ReadRecord(bytes.mid(start, end - start));
+        const Result<SetFileRecord> record = readRecord(line.endsWith('\r') ? line.chopped(1) : line);
         if (!record.ok())
             return Failure{QStringLiteral("line %1: %2").arg(lineNumber).arg(record.error())};
         records << record.value();
-        start = next;
     }
     return records;
 }

@@ -18,9 +18,9 @@ struct SetFileRecord {
 };
 
 // The bytes of a set file: one line "name","location" CR LF per record.
-QByteArray WriteSetFile(const QList<SetFileRecord> &records);
+QByteArray writeSetFile(const QList<SetFileRecord> &records);
 
 // The records of a set file in file order, or what is wrong and on which line.
-Result<QList<SetFileRecord>> ReadSetFile(const QByteArray &bytes);
+Result<QList<SetFileRecord>> readSetFile(const QByteArray &bytes);
 
 } // namespace plakmund

@@ -1,7 +1,6 @@
 #include "SetFileCommands.h"
 
-#include "CartridgeFile.h"
-#include "CartridgeInspection.h"
+#include "CartridgeFormat.h"
 #include "FileAccess.h"
 #include "SetFile.h"
 
@@ -12,37 +11,47 @@ namespace plakmund {
 namespace {
 
 const FileFilter SetFileFilter{QStringLiteral("Plakmund File(.plk)"), {QStringLiteral("*.plk")}};
+const QString SetFileWord = QStringLiteral("set file");
 
 // Sixteen records of two long paths each stay far below this.
 constexpr qint64 MaxSetFileSize = 1024 * 1024;
 
-bool FitsSetFile(const QString &text)
+bool fitsSetFile(const QString &text)
 {
     return !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n');
 }
 
 // A folder or an empty location counts as no file at all.
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     const QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && !info.isDir();
+    return info.exists() && !info.isDir();
+}
+
+Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
+{
+    const Result<QByteArray> bytes = readRegularFile(path, MaxSetFileSize);
+    if (!bytes.ok())
+        return Failure{bytes.error()};
+    if (bytes.value().size() > MaxSetFileSize)
+        return Failure{QStringLiteral("it is longer than 1 MiB, far too long for a set file")};
+    return readSetFile(bytes.value());
 }
 
 } // namespace
 
-void SaveCrtSet(const CrtSet &set, UserInterface &ui)
+void saveCrtSet(const CrtSet &set, UserInterface &ui)
 {
     QList<SetFileRecord> records;
     for (int slot = 0; slot < SlotCount; ++slot) {
-        const SetFileRecord record{set.SlotName(slot), set.SlotLocation(slot)};
+        const SetFileRecord record{set.slotName(slot), set.slotLocation(slot)};
         if (record.displayName.isEmpty() && record.location.isEmpty())
             continue;
         // The format has no escapes: refuse rather than write a file that reads back wrong.
-        if (!FitsSetFile(record.displayName) || !FitsSetFile(record.location)) {
-            ReportFailure(ui, QStringLiteral("Slot %1 (%2) can not be saved in a set file: its name or location "
+        if (!fitsSetFile(record.displayName) || !fitsSetFile(record.location)) {
+            reportFailure(ui, QStringLiteral("Slot %1 can not be saved in a set file: its name or location "
                                              "holds a double quote or a line break.")
-                                  .arg(slot)
-                                  .arg(record.displayName));
+                                  .arg(slotNumberText(slot)));
             return;
         }
         records << record;
@@ -51,62 +60,61 @@ void SaveCrtSet(const CrtSet &set, UserInterface &ui)
     const FileDialogResult chosen = ui.showSaveDialog({QStringLiteral("Save Plakmund File"), SetFileFilter, true});
     if (chosen.path.isEmpty())
         return;
-    if (const Status written = WriteFileAtomically(chosen.path, WriteSetFile(records)); !written.ok())
-        ReportFailure(ui, WriteFailureMessage(chosen.path, written.error()));
+    if (const Status written = writeFileAtomically(chosen.path, writeSetFile(records)); !written.ok())
+        reportFailure(ui, fileFailureMessage(SetFileWord, chosen.path, QStringLiteral("written"), written.error()));
 }
 
-void LoadCrtSet(CrtSet &set, UserInterface &ui)
+void loadCrtSet(CrtSet &set, UserInterface &ui)
 {
     const FileDialogResult chosen = ui.showOpenDialog({QStringLiteral("Load Plakmund File"), SetFileFilter});
     if (chosen.path.isEmpty())
         return;
 
     // The whole file is read and checked before any slot changes.
-    const Result<QByteArray> bytes = ReadSmallFile(chosen.path, MaxSetFileSize);
-    const Result<QList<SetFileRecord>> records =
-        bytes.ok() ? ReadSetFile(bytes.value()) : Result<QList<SetFileRecord>>(Failure{bytes.error()});
+    const Result<QList<SetFileRecord>> records = readSetFileAt(chosen.path);
     if (!records.ok()) {
-        ReportFailure(ui, QStringLiteral("The set file \"%1\" can not be loaded: %2.").arg(chosen.path, records.error()));
+        reportFailure(ui, fileFailureMessage(SetFileWord, chosen.path, QStringLiteral("read"), records.error()));
         return;
     }
 
-    set.ClearAll();
+    set.clearAll();
     const QList<SetFileRecord> &loaded = records.value();
     for (int slot = 0; slot < loaded.size(); ++slot) {
-        set.SetSlotName(slot, loaded.at(slot).displayName);
-        set.SetSlotLocation(slot, loaded.at(slot).location);
+        set.setSlotName(slot, loaded.at(slot).displayName);
+        set.setSlotLocation(slot, loaded.at(slot).location);
     }
     ui.processPendingEvents();
     for (int slot = 0; slot < loaded.size(); ++slot)
-        ReinspectCartridgeFile(set, ui, slot);
+        reinspectCartridgeFile(set, ui, slot);
 }
 
-void ReinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot)
+void reinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot)
 {
-    const QString name = set.SlotName(slot);
-    const QString location = set.SlotLocation(slot);
-    if (!FileExists(location)) {
-        set.SetSlotLocation(slot, QString());
-        set.SetSlotName(slot, QString());
+    const QString name = set.slotName(slot);
+    const QString location = set.slotLocation(slot);
+    if (!fileExists(location)) {
+        set.setSlotLocation(slot, QString());
+        set.setSlotName(slot, QString());
         ui.showMessage({QStringLiteral("The Cartridge File ") + name + QStringLiteral(" is missing!")});
         return;
     }
 
-    const Result<CartridgeFileContents> file = ReadCartridgeFile(location, OversizedFile::ReadStart);
+    const Result<QByteArray> file = readRegularFile(location, MaxCartridgeFileSize);
     if (!file.ok()) {
-        ReportFailure(ui, QStringLiteral("The Cartridge File %1 (\"%2\") can not be read: %3.")
-                              .arg(name, location, file.error()));
+        reportFailure(ui, fileFailureMessage(QStringLiteral("cartridge file for slot ") + slotNumberText(slot),
+                                             location, QStringLiteral("read"), file.error()));
         return;
     }
 
-    const QByteArray &bytes = file.value().bytes;
-    if (ClassifyLength(file.value().length) == SizeClass::HeaderSize) {
-        set.SetSlotStatus(slot, HeaderStatus(HeaderBlock(bytes)));
+    const QByteArray &bytes = file.value();
+    if (classifyLength(bytes.size()) == SizeClass::HeaderSize) {
+        const CartridgeContents contents = readWithHeader(bytes);
+        set.setSlotStatus(slot, contents.status);
         ui.processPendingEvents();
-        FillSlotData(set.SlotData(slot), bytes, HeaderBlockSize);
+        set.setSlotData(slot, contents.data);
     } else {
-        set.SetSlotStatus(slot, SlotStatus::UnknownDetails);
-        FillSlotData(set.SlotData(slot), bytes, 0);
+        set.setSlotStatus(slot, SlotStatus::UnknownDetails);
+        set.setSlotData(slot, readWithoutHeader(bytes).data);
     }
 }
 

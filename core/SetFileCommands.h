@@ -6,14 +6,14 @@
 namespace plakmund {
 
 // "Save CRT Set": writes the name and location of every slot that has either.
-void SaveCrtSet(const CrtSet &set, UserInterface &ui);
+void saveCrtSet(const CrtSet &set, UserInterface &ui);
 
 // "Load CRT Set": empties the slots, fills them from a set file and reads
 // every cartridge file afresh.
-void LoadCrtSet(CrtSet &set, UserInterface &ui);
+void loadCrtSet(CrtSet &set, UserInterface &ui);
 
 // Looks again at slot i's cartridge file after a set file filled the slot:
 // reports a missing file, sets the status by length and rereads the data.
-void ReinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot);
+void reinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot);
 
 } // namespace plakmund

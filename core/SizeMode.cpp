@@ -4,7 +4,7 @@
 
 namespace plakmund {
 
-int ActiveSlotCount(SizeMode mode)
+int activeSlotCount(SizeMode mode)
 {
     switch (mode) {
     case SizeMode::Size512kb:
@@ -17,7 +17,7 @@ int ActiveSlotCount(SizeMode mode)
     return 16;
 }
 
-QString WindowCaption(SizeMode mode)
+QString windowCaption(SizeMode mode)
 {
     QString suffix;
     switch (mode) {
@@ -31,7 +31,7 @@ QString WindowCaption(SizeMode mode)
         suffix = QStringLiteral(" | Size: 2mb");
         break;
     }
-    return QStringLiteral("Drennik's Plakmund for Kestrix ") + VersionText() + suffix;
+    return QStringLiteral("Drennik's Plakmund for Kestrix ") + versionText() + suffix;
 }
 
 } // namespace plakmund

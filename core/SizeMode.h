@@ -14,9 +14,9 @@ enum class SizeMode : qint16 {
 };
 
 // The number of games in an image of this size: 4, 8 or 16.
-int ActiveSlotCount(SizeMode mode);
+int activeSlotCount(SizeMode mode);
 
 // The main window's caption in this size mode.
-QString WindowCaption(SizeMode mode);
+QString windowCaption(SizeMode mode);
 
 } // namespace plakmund

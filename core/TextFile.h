@@ -7,7 +7,7 @@ namespace plakmund {
 
 // The bytes of a text file as this program writes them: each line in the
 // local 8-bit encoding and ended by CR LF, with no byte-order mark.
-inline QByteArray TextFileBytes(const QStringList &lines)
+inline QByteArray textFileBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines)

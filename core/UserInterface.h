@@ -15,7 +15,7 @@ struct MessageBoxRequest {
     QString text; // lines joined by CR LF
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
-    QString title = ApplicationTitle();
+    QString title = applicationTitle();
 };
 
 struct FileFilter {
@@ -45,13 +45,13 @@ public:
     virtual FileDialogResult showOpenDialog(const FileDialogRequest &request) = 0;
     virtual FileDialogResult showSaveDialog(const FileDialogRequest &request) = 0;
     // Moves the keyboard focus to slot i's name box.
-    virtual void FocusSlotName(int index) = 0;
+    virtual void focusSlotName(int index) = 0;
     // Lets the window handle the events pending now, once.
     virtual void processPendingEvents() = 0;
 };
 
 // Tells the user of a failure: OK button, exclamation icon, the application's title.
-inline void ReportFailure(UserInterface &ui, const QString &message)
+inline void reportFailure(UserInterface &ui, const QString &message)
 {
     ui.showMessage({message, MessageButtons::Ok, MessageIcon::Exclamation});
 }

@@ -9,15 +9,15 @@ inline constexpr int VersionMajor = 0;
 inline constexpr int VersionMinor = 4;
 
 // "v0.4": the form in which every text of the program shows the version.
-inline QString VersionText()
+inline QString versionText()
 {
     return QStringLiteral("v%1.%2").arg(VersionMajor).arg(VersionMinor);
 }
 
 // The title of every message box that sets none of its own.
-inline QString ApplicationTitle()
+inline QString applicationTitle()
 {
-    return QStringLiteral("Plakmund_") + VersionText();
+    return QStringLiteral("Plakmund_") + versionText();
 }
 
 } // namespace plakmund

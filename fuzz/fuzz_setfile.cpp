@@ -8,12 +8,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const plakmund::Result<QList<plakmund::SetFileRecord>> read = plakmund::ReadSetFile(bytes);
+    const plakmund::Result<QList<plakmund::SetFileRecord>> read = plakmund::readSetFile(bytes);
     if (!read.ok())
         return 0;
     if (read.value().size() > plakmund::MaxSetFileRecords)
         std::abort();
-    const plakmund::Result<QList<plakmund::SetFileRecord>> again = plakmund::ReadSetFile(plakmund::WriteSetFile(read.value()));
+    const plakmund::Result<QList<plakmund::SetFileRecord>> again = plakmund::readSetFile(plakmund::writeSetFile(read.value()));
     if (!again.ok() || again.value() != read.value())
         std::abort();
     return 0;

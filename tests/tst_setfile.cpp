@@ -4,43 +4,23 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <optional>
-
 using namespace plakmund;
-
-Q_DECLARE_METATYPE(plakmund::SlotStatus)
 
 namespace {
 
-const QString SaveDialog = QStringLiteral("save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt");
 const QString OpenDialog = QStringLiteral("open dialog [Load Plakmund File] Plakmund File(.plk)|*.plk");
 
-QString Missing(const QString &name)
-{
-    return MessageLine(QStringLiteral("The Cartridge File ") + name + QStringLiteral(" is missing!"));
-}
-
-// A set whose slots all hold something, so that any change shows.
-void FillEverySlot(CrtSet &set)
+// Every slot holds something, so that any change shows.
+void fillEverySlot(CrtSet &set)
 {
     for (int slot = 0; slot < SlotCount; ++slot) {
-        set.SetSlotStatus(slot, SlotStatus::Ok);
-        set.SetSlotName(slot, QStringLiteral("OLD %1").arg(slot));
-        set.SetSlotLocation(slot, QStringLiteral("/old/%1.crt").arg(slot));
-        set.SlotData(slot) = Pattern(SlotDataSize, 50 + slot);
-    }
-}
-
-void VerifyEverySlotUnchanged(const CrtSet &set)
-{
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        QCOMPARE(set.slotStatus(slot), SlotStatus::Ok);
-        QCOMPARE(set.SlotName(slot), QStringLiteral("OLD %1").arg(slot));
-        QCOMPARE(set.SlotLocation(slot), QStringLiteral("/old/%1.crt").arg(slot));
-        QCOMPARE(set.SlotData(slot), Pattern(SlotDataSize, 50 + slot));
+        set.setSlotStatus(slot, SlotStatus::Ok);
+        set.setSlotName(slot, QStringLiteral("OLD %1").arg(slot));
+        set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, 50 + slot), 0));
     }
 }
 
@@ -50,269 +30,103 @@ class TestSetFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void roundTrip_data();
-    void roundTrip();
     void readForms_data();
     void readForms();
-    void saveWritesFilledSlots();
-    void saveCancelAndRefusals_data();
-    void saveCancelAndRefusals();
-    void loadStatusesAndData_data();
-    void loadStatusesAndData();
-    void loadKeepsGapsAndReportsMissingFiles();
+    void loadReportsWhatCanNotBeRead();
     void loadRefusals_data();
     void loadRefusals();
+    void save_data();
+    void save();
 };
-
-void TestSetFile::roundTrip_data()
-{
-    QTest::addColumn<QList<SetFileRecord>>("records");
-    QTest::addColumn<QByteArray>("bytes");
-
-    QTest::newRow("worked example, 57 bytes")
-        << QList<SetFileRecord>{{"ALPHA", "C:\\games\\alpha.crt"}, {"???", "C:\\games\\beta.bin"}}
-        << QByteArray("\"ALPHA\",\"C:\\games\\alpha.crt\"\r\n\"???\",\"C:\\games\\beta.bin\"\r\n");
-    QTest::newRow("no records") << QList<SetFileRecord>{} << QByteArray();
-    QTest::newRow("non-ASCII letters and spaces")
-        << QList<SetFileRecord>{{QString::fromUtf8("Über Spiel"), QString::fromUtf8("/home/jürgen/my games/ö.crt")}}
-        << QByteArray("\"\xC3\x9C" "ber Spiel\",\"/home/j\xC3\xBCrgen/my games/\xC3\xB6.crt\"\r\n");
-    QTest::newRow("empty name") << QList<SetFileRecord>{{"", "/g/a.crt"}} << QByteArray("\"\",\"/g/a.crt\"\r\n");
-    QTest::newRow("empty location") << QList<SetFileRecord>{{"NAME", ""}} << QByteArray("\"NAME\",\"\"\r\n");
-    QTest::newRow("comma inside a field") << QList<SetFileRecord>{{"A, B", "/g/a,b.crt"}}
-                                          << QByteArray("\"A, B\",\"/g/a,b.crt\"\r\n");
-}
-
-void TestSetFile::roundTrip()
-{
-    QFETCH(QList<SetFileRecord>, records);
-    QFETCH(QByteArray, bytes);
-
-    QCOMPARE(WriteSetFile(records), bytes);
-    const Result<QList<SetFileRecord>> read = ReadSetFile(bytes);
-    QVERIFY(read.ok());
-    QCOMPARE(read.value(), records);
-}
 
 void TestSetFile::readForms_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("error"); // "" when the file reads as the records A and B
+    QTest::addColumn<QString>("records"); // "name|location" each, joined by ";"
+    QTest::addColumn<bool>("asWritten");  // writing the records gives exactly these bytes
 
-    QTest::newRow("LF only") << QByteArray("\"A\",\"/a\"\n\"B\",\"/b\"\n") << "";
-    QTest::newRow("last line without end") << QByteArray("\"A\",\"/a\"\r\n\"B\",\"/b\"") << "";
-
-    const QByteArray good = "\"A\",\"/a\"\r\n";
-    QTest::newRow("unquoted name") << good + "A,\"/a\"\r\n" << "line 2: the name is not in double quotes";
-    QTest::newRow("unquoted location") << QByteArray("\"A\",/a\r\n") << "line 1: the location is not in double quotes";
-    QTest::newRow("missing comma") << QByteArray("\"A\"\"/a\"\r\n")
-                                   << "line 1: a comma must follow the name's closing double quote";
-    QTest::newRow("one field only") << QByteArray("\"A\"\r\n") << "line 1: a comma must follow the name's closing double quote";
-    QTest::newRow("text after closing quote") << good + good + "\"A\",\"/a\" \r\n"
-                                              << "line 3: text follows the location's closing double quote";
-    QTest::newRow("no closing quote") << QByteArray("\"A\",\"/a\r\n") << "line 1: the location has no closing double quote";
-    QTest::newRow("blank line") << good + "\r\n" + good << "line 2: the line is blank";
-    QTest::newRow("stray carriage return") << QByteArray("\"A\r\",\"/a\"\r\n") << "line 1: the line holds a stray carriage return";
-    QTest::newRow("seventeen records") << good.repeated(17) << "line 17: a set holds at most 16 records";
+    const QByteArray a = "\"A\",\"/a\"\r\n", b = "\"B\",\"/b\"\r\n";
+    QTest::newRow("worked example, 57 bytes") << QByteArray("\"ALPHA\",\"C:\\games\\alpha.crt\"\r\n\"???\",\"C:\\games\\beta.bin\"\r\n")
+                                              << "ALPHA|C:\\games\\alpha.crt;???|C:\\games\\beta.bin" << true;
+    QTest::newRow("no records") << QByteArray() << "" << true;
+    QTest::newRow("empty fields, commas inside") << QByteArray("\"\",\"/a,b\"\r\n\"A, B\",\"\"\r\n") << "|/a,b;A, B|" << true;
+    QTest::newRow("LF only") << QByteArray("\"A\",\"/a\"\n\"B\",\"/b\"\n") << "A|/a;B|/b" << false;
+    QTest::newRow("last line without end") << a + b.chopped(2) << "A|/a;B|/b" << false;
+    QTest::newRow("byte-order mark, blank lines at the end") << "\xEF\xBB\xBF" + a + b + "\r\n\n" << "A|/a;B|/b" << false;
+    QTest::newRow("first line blank") << "\r\n" + a << "line 1: the line is blank" << false;
+    QTest::newRow("blank line between") << a + "\r\n" + b << "line 2: the line is blank" << false;
+    QTest::newRow("unquoted name") << a + "A,\"/a\"" << "line 2: the name is not in double quotes" << false;
+    QTest::newRow("unquoted location") << QByteArray("\"A\",/a") << "line 1: the location is not in double quotes" << false;
+    QTest::newRow("one field") << QByteArray("\"A\"") << "line 1: a comma must follow the name's closing double quote" << false;
+    QTest::newRow("text after") << a + b + "\"A\",\"/a\" " << "line 3: text follows the location's closing double quote" << false;
+    QTest::newRow("no closing quote") << QByteArray("\"A\",\"/a") << "line 1: the location has no closing double quote" << false;
+    QTest::newRow("stray carriage return") << QByteArray("\"A\r\",\"/a\"") << "line 1: the line holds a stray carriage return"
+                                           << false;
+    QTest::newRow("seventeen records") << a.repeated(17) << "line 17: a set holds at most 16 records" << false;
 }
 
 void TestSetFile::readForms()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, error);
+    QFETCH(QString, records);
+    QFETCH(bool, asWritten);
 
-    const Result<QList<SetFileRecord>> read = ReadSetFile(bytes);
-    QCOMPARE(read.ok(), error.isEmpty());
-    if (read.ok())
-        QCOMPARE(read.value(), (QList<SetFileRecord>{{"A", "/a"}, {"B", "/b"}}));
+    QList<SetFileRecord> expected;
+    for (const QString &record : records.split(u';', Qt::SkipEmptyParts))
+        expected << SetFileRecord{record.section(u'|', 0, 0), record.section(u'|', 1)};
+    const Result<QList<SetFileRecord>> read = readSetFile(bytes);
+    if (records.startsWith(QLatin1String("line ")))
+        QCOMPARE(read.ok() ? QStringLiteral("read") : read.error(), records);
     else
-        QCOMPARE(read.error(), error);
+        QCOMPARE((read.ok() ? read.value() : QList<SetFileRecord>{{read.error(), {}}}), expected);
+    if (asWritten)
+        QCOMPARE(writeSetFile(expected), bytes);
 }
 
-void TestSetFile::saveWritesFilledSlots()
+void TestSetFile::loadReportsWhatCanNotBeRead()
 {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir.filePath(QStringLiteral("set.plk")), QByteArray(2000, 'x'));
+    const QDir folder(dir.path());
+    const QString game = writeFile(folder.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1, 1));
+    folder.mkdir(QStringLiteral("folder.crt"));
+    const QString pipe = makeFifo(folder.filePath(QStringLiteral("pipe.crt")));
+    const QString records = QStringLiteral("\"GAME\",\"%1\"\n\"GONE\",\"%2\"\n\"\",\"%3\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%4\"\n")
+                                .arg(game, folder.filePath(QStringLiteral("gone.crt")),
+                                     folder.filePath(QStringLiteral("folder.crt")), pipe);
     CrtSet set;
-    set.SetSlotName(0, QStringLiteral("ALPHA"));
-    set.SetSlotLocation(0, QStringLiteral("/g/alpha.crt"));
-    set.SetSlotLocation(2, QStringLiteral("/g/no-name.bin"));
-    set.SetSlotName(15, QStringLiteral("NO LOCATION"));
-    set.SetSizeMode(SizeMode::Size512kb);
+    fillEverySlot(set);
+    set.setSizeMode(SizeMode::Size512kb);
     FakeUserInterface ui;
-    ui.answerDialog(path);
-
-    SaveCrtSet(set, ui);
-
-    QCOMPARE(ui.log, QStringList{SaveDialog});
-    QCOMPARE(ReadFile(path), QByteArray("\"ALPHA\",\"/g/alpha.crt\"\r\n\"\",\"/g/no-name.bin\"\r\n\"NO LOCATION\",\"\"\r\n"));
-}
-
-void TestSetFile::saveCancelAndRefusals_data()
-{
-    QTest::addColumn<QString>("dialogAnswer"); // relative to the folder; "-" for no dialog
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<qint64>("fileSizeLimit");
-    QTest::addColumn<QStringList>("log");
-
-    const QString refused = FailureLine(QStringLiteral("Slot 3 (%1) can not be saved in a set file: its name or location "
-                                                       "holds a double quote or a line break."));
-    QTest::newRow("cancelled") << "" << "GAME" << 0ll << QStringList{SaveDialog};
-    QTest::newRow("name with a double quote") << "-" << "SAY \"HI\"" << 0ll << QStringList{refused.arg("SAY \"HI\"")};
-    QTest::newRow("name with a line break") << "-" << "TWO\nLINES" << 0ll << QStringList{refused.arg("TWO\nLINES")};
-    QTest::newRow("disk full") << "old.plk" << "GAME" << 10ll << QStringList{SaveDialog, "write failure"};
-    QTest::newRow("folder does not exist") << "missing/set.plk" << "GAME" << 0ll << QStringList{SaveDialog, "write failure"};
-}
-
-void TestSetFile::saveCancelAndRefusals()
-{
-    QFETCH(QString, dialogAnswer);
-    QFETCH(QString, name);
-    QFETCH(qint64, fileSizeLimit);
-    QFETCH(QStringList, log);
-
-    QTemporaryDir dir;
-    const QString old = WriteFile(dir.filePath(QStringLiteral("old.plk")), "\"OLD\",\"/old.crt\"\r\n");
-    CrtSet set;
-    set.SetSlotName(3, name);
-    set.SetSlotLocation(3, QStringLiteral("/g/game.crt"));
-    FakeUserInterface ui;
-    if (dialogAnswer != QLatin1String("-"))
-        ui.answerDialog(dialogAnswer.isEmpty() ? QString() : dir.filePath(dialogAnswer));
-    ui.messageAnswers = {MessageAnswer::Ok};
-
-    std::optional<FileSizeLimit> limit;
-    if (fileSizeLimit)
-        limit.emplace(fileSizeLimit);
-    SaveCrtSet(set, ui);
-    limit.reset();
-
-    // A write failure names the file; the reason after the colon is the system's.
-    if (log.last() == QLatin1String("write failure")) {
-        log.last() = FailureLine(QStringLiteral("The file \"%1\" could not be written: ").arg(dir.filePath(dialogAnswer)));
-        QVERIFY2(ui.log.last().startsWith(log.last()) && ui.log.last() != log.last(), qPrintable(ui.log.last()));
-        ui.log.last() = log.last();
-    }
-    QCOMPARE(ui.log, log);
-    QCOMPARE(ReadFile(old), QByteArray("\"OLD\",\"/old.crt\"\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
-}
-
-void TestSetFile::loadStatusesAndData_data()
-{
-    QTest::addColumn<int>("length");
-    QTest::addColumn<char>("exrom");
-    QTest::addColumn<SlotStatus>("status");
-    QTest::addColumn<int>("dataOffset");
-
-    QTest::newRow("16464, EXROM 0") << 16464 << char(0) << SlotStatus::Ok << 80;
-    QTest::newRow("16464, EXROM 1") << 16464 << char(1) << SlotStatus::ExromWarning << 80;
-    QTest::newRow("8272") << 8272 << char(0) << SlotStatus::Ok << 80;
-    QTest::newRow("4176, EXROM 1") << 4176 << char(1) << SlotStatus::ExromWarning << 80;
-    for (int length : {16384, 8192, 4096, 0, 100, 16463, 16465, 20000})
-        QTest::addRow("%d", length) << length << char(1) << SlotStatus::UnknownDetails << 0;
-}
-
-void TestSetFile::loadStatusesAndData()
-{
-    QFETCH(int, length);
-    QFETCH(char, exrom);
-    QFETCH(SlotStatus, status);
-    QFETCH(int, dataOffset);
-
-    // Sixteen records, one file each, loaded while only four rows are enabled.
-    QTemporaryDir dir;
-    QList<SetFileRecord> records;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        records << SetFileRecord{QStringLiteral("FROM SET %1").arg(slot),
-                                 WriteFile(dir.filePath(QStringLiteral("%1.crt").arg(slot)),
-                                           CartridgeBytes(length, slot, exrom, "HEADER NAME"))};
-    CrtSet set;
-    FillEverySlot(set);
-    set.SetSizeMode(SizeMode::Size512kb);
-    FakeUserInterface ui;
-    ui.answerDialog(WriteFile(dir.filePath(QStringLiteral("set.plk")), WriteSetFile(records)));
-    ui.watch(set);
-
-    LoadCrtSet(set, ui);
-
-    // Emptied first (picture, name, location), then filled, then looked at again.
-    QStringList expectedLog{OpenDialog};
-    for (int slot = 0; slot < SlotCount; ++slot)
-        expectedLog << QStringLiteral("status %1").arg(slot) << QStringLiteral("name %1").arg(slot)
-                    << QStringLiteral("location %1").arg(slot);
-    for (int slot = 0; slot < SlotCount; ++slot)
-        expectedLog << QStringLiteral("name %1").arg(slot) << QStringLiteral("location %1").arg(slot);
-    expectedLog << "events";
-    for (int slot = 0; slot < SlotCount; ++slot)
-        expectedLog << QStringLiteral("status %1").arg(slot) << (dataOffset == 80 ? "events" : "");
-    expectedLog.removeAll(QString());
-    QCOMPARE(ui.log, expectedLog);
-
-    QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        QCOMPARE(set.SlotData(slot), SlotDataFrom(CartridgeBytes(length, slot, exrom, "HEADER NAME"), dataOffset));
-        QCOMPARE(set.slotStatus(slot), status);
-        QCOMPARE(set.SlotName(slot), records.at(slot).displayName);
-        QCOMPARE(set.SlotLocation(slot), records.at(slot).location);
-        QCOMPARE(set.isRowEnabled(slot), slot < 4);
-    }
-}
-
-void TestSetFile::loadKeepsGapsAndReportsMissingFiles()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.crt")));
-    MakeFifo(dir.filePath(QStringLiteral("pipe.crt")));
-    const QString present = WriteFile(dir.filePath(QStringLiteral("present.bin")), CartridgeBytes(16384, 4));
-    CrtSet saved;
-    saved.SetSlotName(0, QStringLiteral("GONE"));
-    saved.SetSlotLocation(0, dir.filePath(QStringLiteral("gone.crt")));
-    saved.SetSlotName(2, QStringLiteral("PRESENT"));
-    saved.SetSlotLocation(2, present);
-    saved.SetSlotLocation(4, dir.filePath(QStringLiteral("folder.crt")));
-    saved.SetSlotName(5, QStringLiteral("NO LOCATION"));
-    saved.SetSlotName(6, QStringLiteral("PIPE"));
-    saved.SetSlotLocation(6, dir.filePath(QStringLiteral("pipe.crt")));
-    FakeUserInterface ui;
-    const QString setPath = dir.filePath(QStringLiteral("set.plk"));
-    ui.answerDialog(setPath);
-    SaveCrtSet(saved, ui);
-
-    CrtSet set;
-    FillEverySlot(set);
-    ui.log.clear();
-    ui.answerDialog(setPath);
+    ui.dialogAnswers << writeFile(folder.filePath(QStringLiteral("set.plk")), records.toUtf8());
     ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
-    LoadCrtSet(set, ui);
 
-    const QString pipeUnreadable =
-        FailureLine(QStringLiteral("The Cartridge File PIPE (\"%1\") can not be read: it is not a regular file.")
-                        .arg(dir.filePath(QStringLiteral("pipe.crt"))));
-    QCOMPARE(ui.log, (QStringList{OpenDialog, "events", Missing("GONE"), Missing(""), Missing("NO LOCATION"), pipeUnreadable}));
-    // Records keep their slots across missing files; every slot not read
-    // again keeps its tooltip and its data.
-    const QStringList names{"", "PRESENT", "", "", "PIPE"};
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        QCOMPARE(set.SlotName(slot), names.value(slot));
-        QCOMPARE(set.slotStatus(slot), slot == 1 ? SlotStatus::UnknownDetails : SlotStatus::Empty);
-        QCOMPARE(set.slotTooltip(slot), slot == 1 ? StatusTooltip(SlotStatus::UnknownDetails) : QStringLiteral("Ok"));
-        QCOMPARE(set.SlotData(slot), slot == 1 ? CartridgeBytes(16384, 4) : Pattern(SlotDataSize, 50 + slot));
-    }
-    QCOMPARE(set.SlotLocation(1), present);
-    QCOMPARE(set.SlotLocation(4), dir.filePath(QStringLiteral("pipe.crt")));
+    loadCrtSet(set, ui);
+
+    // A missing file leaves its slot empty and keeps the later records in theirs.
+    QCOMPARE(ui.log, (QStringList{OpenDialog, "events", "events", messageLine("The Cartridge File GONE is missing!"),
+                                  messageLine("The Cartridge File  is missing!"),
+                                  messageLine("The Cartridge File NO LOCATION is missing!"),
+                                  failureLine(QStringLiteral("The cartridge file for slot 4 \"%1\" can not be read: "
+                                                             "it is not a regular file.").arg(pipe))}));
+    QCOMPARE(set.slotStatus(0), SlotStatus::ExromWarning);
+    QCOMPARE(set.slotName(1) + set.slotLocation(1), QString());
+    QCOMPARE(set.slotTooltip(1), QStringLiteral("Ok"));
+    QCOMPARE(set.slotData(1).bytes(), pattern(SlotDataSize, 51));
+    QCOMPARE(set.slotName(4) + set.slotLocation(4), QStringLiteral("PIPE") + pipe);
+    QCOMPARE(set.slotStatus(4), SlotStatus::Empty);
+    QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
 }
 
 void TestSetFile::loadRefusals_data()
 {
-    QTest::addColumn<QString>("chosen"); // in the temporary folder
-    QTest::addColumn<QString>("reason"); // "" for a cancelled dialog
+    QTest::addColumn<QString>("chosen"); // in a folder holding the files below
+    QTest::addColumn<QString>("reason"); // "": the set loads
 
-    QTest::newRow("cancelled") << "" << "";
-    QTest::newRow("missing file") << "missing.plk" << "the file does not exist";
-    QTest::newRow("folder") << "folder.plk" << "it is a folder, not a file";
-    QTest::newRow("named pipe") << "pipe.plk" << "it is not a regular file";
     QTest::newRow("malformed") << "bad.plk" << "line 2: the line is blank";
-    QTest::newRow("seventeen records") << "long.plk" << "line 17: a set holds at most 16 records";
+    QTest::newRow("missing") << "missing.plk" << "it does not exist";
+    QTest::newRow("exactly 1 MiB") << "1mib.plk" << "";
+    QTest::newRow("one byte over 1 MiB") << "over.plk" << "it is longer than 1 MiB, far too long for a set file";
+    QTest::newRow("says it is empty, holds megabytes") << "/proc/kallsyms" << "it is longer than 1 MiB, far too long for a set file";
 }
 
 void TestSetFile::loadRefusals()
@@ -320,24 +134,81 @@ void TestSetFile::loadRefusals()
     QFETCH(QString, chosen);
     QFETCH(QString, reason);
 
+    if (chosen.startsWith(u'/') && !QFile::exists(chosen))
+        QSKIP("this system has no /proc/kallsyms");
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.plk")));
-    MakeFifo(dir.filePath(QStringLiteral("pipe.plk")));
-    WriteFile(dir.filePath(QStringLiteral("bad.plk")), "\"A\",\"/a\"\r\n\r\n\"B\",\"/b\"\r\n");
-    WriteFile(dir.filePath(QStringLiteral("long.plk")), QByteArray("\"A\",\"/a\"\r\n").repeated(17));
+    const QDir folder(dir.path());
+    writeFile(folder.filePath(QStringLiteral("bad.plk")), "\"A\",\"/a\"\r\n\r\n\"B\",\"/b\"\r\n");
+    const QString game = writeFile(folder.filePath(QStringLiteral("game.bin")), cartridgeBytes(4096, 3));
+    const QByteArray record = "\",\"" + game.toUtf8() + "\"\r\n";
+    const QByteArray oneMib = "\"" + QByteArray(1024 * 1024 - 1 - record.size(), 'N') + record;
+    writeFile(folder.filePath(QStringLiteral("1mib.plk")), oneMib);
+    writeFile(folder.filePath(QStringLiteral("over.plk")), "\"N" + oneMib);
     CrtSet set;
-    FillEverySlot(set);
+    fillEverySlot(set);
     FakeUserInterface ui;
-    ui.answerDialog(chosen.isEmpty() ? QString() : dir.filePath(chosen));
+    ui.dialogAnswers << folder.filePath(chosen);
     ui.messageAnswers = {MessageAnswer::Ok};
 
-    LoadCrtSet(set, ui);
+    loadCrtSet(set, ui);
 
-    QStringList log{OpenDialog};
-    if (!reason.isEmpty())
-        log << FailureLine(QStringLiteral("The set file \"%1\" can not be loaded: %2.").arg(dir.filePath(chosen), reason));
+    const QString failure = QStringLiteral("The set file \"%1\" can not be read: %2.").arg(folder.filePath(chosen), reason);
+    QCOMPARE(ui.log, (QStringList{OpenDialog, reason.isEmpty() ? "events" : failureLine(failure)}));
+    QCOMPARE(set.slotData(0).bytes(), reason.isEmpty() ? slotBytesFrom(cartridgeBytes(4096, 3), 0) : pattern(SlotDataSize, 50));
+    QCOMPARE(set.slotName(1), reason.isEmpty() ? "" : "OLD 1");
+}
+
+void TestSetFile::save_data()
+{
+    QTest::addColumn<QStringList>("filled"); // "slot=name|location"
+    QTest::addColumn<QString>("chosen");    // in the folder; "" cancels; "old.plk" is there and longer
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("message");
+
+    const QStringList gaps{"0=ALPHA|/g/alpha.crt", "2=|/g/no-name.bin", "15=NO LOCATION|"};
+    QTest::newRow("gaps, over a longer file")
+        << gaps << "old.plk" << QByteArray("\"ALPHA\",\"/g/alpha.crt\"\r\n\"\",\"/g/no-name.bin\"\r\n\"NO LOCATION\",\"\"\r\n") << "";
+    QTest::newRow("nothing to save") << QStringList{} << "old.plk" << QByteArray() << "";
+    QTest::newRow("cancelled") << gaps << "" << QByteArray("-") << "";
+    QTest::newRow("a double quote in a name") << QStringList{"10=SAY \"HI\"|/g"} << "-" << QByteArray("-")
+                                              << "Slot A can not be saved in a set file: its name or location holds a "
+                                                 "double quote or a line break.";
+    QTest::newRow("folder missing") << gaps << "missing/set.plk" << QByteArray("-")
+                                    << "The set file \"%1\" can not be written: No such file or directory.";
+}
+
+void TestSetFile::save()
+{
+    QFETCH(QStringList, filled);
+    QFETCH(QString, chosen);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    const QByteArray old = QByteArray("\"OLD\",\"/old.crt\"\r\n").repeated(9);
+    writeFile(dir.filePath(QStringLiteral("old.plk")), old);
+    CrtSet set;
+    set.setSizeMode(SizeMode::Size512kb);
+    for (const QString &slot : filled) {
+        set.setSlotName(slot.section(u'=', 0, 0).toInt(), slot.section(u'=', 1).section(u'|', 0, 0));
+        set.setSlotLocation(slot.section(u'=', 0, 0).toInt(), slot.section(u'|', 1));
+    }
+    FakeUserInterface ui;
+    const QString path = chosen.isEmpty() ? chosen : dir.filePath(chosen);
+    if (chosen != QLatin1String("-"))
+        ui.dialogAnswers << path;
+    ui.messageAnswers = {MessageAnswer::Ok};
+
+    saveCrtSet(set, ui);
+
+    QStringList log{"save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt"};
+    if (chosen == QLatin1String("-"))
+        log.clear();
+    if (!message.isEmpty())
+        log << failureLine(message.arg(path));
     QCOMPARE(ui.log, log);
-    VerifyEverySlotUnchanged(set);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("old.plk"))), written == "-" ? old : written);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
 }
 
 QTEST_GUILESS_MAIN(TestSetFile)

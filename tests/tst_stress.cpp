@@ -1,50 +1,65 @@
-#include "CartridgeFile.h"
 #include "CartridgeLoading.h"
 #include "EpromImage.h"
 #include "FakeUserInterface.h"
+#include "ImageCommands.h"
 #include "SetFileCommands.h"
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace plakmund;
+
+Q_DECLARE_METATYPE(plakmund::SlotStatus)
 
 namespace {
 
-constexpr int Operations = 10000;
-
-// What the program must hold, worked out independently of its code.
+// What a slot must hold, worked out independently of the program's code.
 struct ModelSlot {
     QString name;
     QString location;
-    QByteArray data = QByteArray(SlotDataSize, '\0');
+    SlotStatus status = SlotStatus::Empty;
+    QString tooltip;
+    QByteArray data = QByteArray(16384, '\0');
 };
 
-struct CartridgeFileModel {
-    QString path;
-    QByteArray bytes;
-};
-
-QString HeaderNameOf(const QByteArray &file)
+void setStatus(ModelSlot &slot, SlotStatus status)
 {
-    const QByteArray field = file.mid(32, 32);
-    return QString::fromLatin1(field.left(field.indexOf('\0') < 0 ? field.size() : field.indexOf('\0')));
+    static const QMap<SlotStatus, QString> tooltips{
+        {SlotStatus::Ok, "Ok"},
+        {SlotStatus::ExromWarning, "EXROM Detected! Switch EXROM on Kestrix to Active(On)"},
+        {SlotStatus::UnknownSettings, "Unknown Cartridge settings"},
+        {SlotStatus::UnknownDetails, "Unknown Cartridge details."}};
+    slot.status = status;
+    slot.tooltip = tooltips.value(status, slot.tooltip);
 }
 
-bool IsHeaderLength(qsizetype length)
+bool isHeaderLength(qsizetype length)
 {
     return length == 16464 || length == 8272 || length == 4176;
 }
 
-bool IsRawLength(qsizetype length)
+// The slot a file fills when taken with its 80-byte header, or without; a
+// set file gives the name, and the status of a file without header differs.
+ModelSlot filled(const QString &path, const QByteArray &file, bool withHeader, std::optional<QString> setName = {})
 {
-    return length == 16384 || length == 8192 || length == 4096;
+    const QByteArray field = file.mid(32, 32);
+    const QString headerName = QString::fromLatin1(field.left(field.indexOf('\0') < 0 ? 32 : field.indexOf('\0')));
+    ModelSlot slot;
+    slot.name = setName.value_or(withHeader ? headerName : "???");
+    slot.location = path;
+    slot.data = slotBytesFrom(file, withHeader ? 80 : 0);
+    const SlotStatus headerStatus = file.size() > 24 && file.at(24) == 1 ? SlotStatus::ExromWarning : SlotStatus::Ok;
+    setStatus(slot, withHeader ? headerStatus : setName ? SlotStatus::UnknownDetails : SlotStatus::UnknownSettings);
+    return slot;
 }
 
-int OpenDescriptorCount()
+int openDescriptorCount()
 {
     return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
 }
@@ -55,94 +70,109 @@ class TestStress : public QObject {
     Q_OBJECT
 
 private slots:
-    void randomOperationsKeepTheImageRight();
+    void randomOperationsMatchTheModel();
 };
 
-void TestStress::randomOperationsKeepTheImageRight()
+void TestStress::randomOperationsMatchTheModel()
 {
     QTemporaryDir dir;
     QRandomGenerator random(20261205);
-    const QList<qsizetype> lengths{0, 79, 80, 100, 4096, 4176, 8192, 8272, 9000, 16383, 16384, 16463, 16464, 16465, 20000};
-    QList<CartridgeFileModel> files;
+    const QList<qsizetype> lengths{0, 30, 79, 80, 100, 4096, 4176, 8192, 8272, 9000, 16383, 16384, 16463, 16464, 16465, 20000};
+    const QList<QByteArray> names{"GAME", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", "\xC4\xD6\xDC\xE9\xFF", " Orbit  Dash "};
+    const QList<char> exroms{0, 1, 2, char(0xFF), 1};
+    QMap<QString, QByteArray> files; // every file the test made, also those removed since
     for (int i = 0; i < 48; ++i) {
-        const qsizetype length = lengths.at(i % lengths.size());
-        const QByteArray name = "GAME" + QByteArray::number(i);
-        const QString path = dir.filePath(QStringLiteral("%1.crt").arg(i));
-        files << CartridgeFileModel{path, CartridgeBytes(length, i, char(i % 3), name)};
-        WriteFile(path, files.last().bytes);
+        const QByteArray bytes = cartridgeBytes(lengths.at(i % 16), i, exroms.at(i % 5), names.at(i % 4) + char('a' + i % 26));
+        files.insert(writeFile(dir.filePath(QStringLiteral("%1.crt").arg(i)), bytes), bytes);
     }
-    const QString setPath = dir.filePath(QStringLiteral("set.plk"));
-    const QString imagePath = dir.filePath(QStringLiteral("image.bin"));
-    const int descriptorsBefore = OpenDescriptorCount();
+    const QStringList paths = files.keys();
+    const int descriptorsBefore = openDescriptorCount();
 
     CrtSet set;
     FakeUserInterface ui;
     std::array<ModelSlot, SlotCount> model;
-    const QList<SizeMode> modes{SizeMode::Size512kb, SizeMode::Size1mb, SizeMode::Size2mb};
-
-    for (int operation = 0; operation < Operations; ++operation) {
+    const QList<QPair<SizeMode, int>> modes{{SizeMode::Size512kb, 4}, {SizeMode::Size1mb, 8}, {SizeMode::Size2mb, 16}};
+    int games = 16;
+    for (int operation = 0; operation < 10000; ++operation) {
         const quint32 kind = random.bounded(100);
-        if (kind < 80) {
+        if (kind < 78) {
             const int slot = int(random.bounded(SlotCount));
-            const CartridgeFileModel &file = files.at(random.bounded(files.size()));
-            const qsizetype length = file.bytes.size();
-            int offset = IsHeaderLength(length) ? 80 : 0;
-            bool taken = IsHeaderLength(length) || IsRawLength(length);
-            if (length > MaxCartridgeFileSize) {
-                ui.messageAnswers = {MessageAnswer::Ok};
-            } else if (!taken) {
-                taken = random.bounded(2) == 1;
-                offset = random.bounded(2) == 1 ? 80 : 0;
+            const QString path = paths.at(random.bounded(paths.size()));
+            const QByteArray &bytes = files[path];
+            const bool exists = QFile::exists(path), byDrop = random.bounded(2);
+            bool taken = exists && bytes.size() <= 16464 && (!byDrop || slot < games);
+            bool withHeader = isHeaderLength(bytes.size());
+            ui.messageAnswers = {MessageAnswer::Ok};
+            if (taken && !withHeader && bytes.size() != 16384 && bytes.size() != 8192 && bytes.size() != 4096) {
+                taken = random.bounded(2);
+                withHeader = random.bounded(2);
                 ui.messageAnswers = {taken ? MessageAnswer::Cancel : MessageAnswer::Ok,
-                                     offset == 80 ? MessageAnswer::Yes : MessageAnswer::No};
+                                     withHeader ? MessageAnswer::Yes : MessageAnswer::No};
             }
-            LoadCartridgeIntoSlot(set, ui, file.path, slot);
-            if (taken) {
-                model[slot].data = SlotDataFrom(file.bytes, offset);
-                model[slot].location = file.path;
-                model[slot].name = offset == 80 ? HeaderNameOf(file.bytes) : QStringLiteral("???");
-            }
-        } else if (kind < 90) {
-            set.SetSizeMode(modes.at(random.bounded(modes.size())));
-        } else if (kind < 93) {
-            set.ClearAll();
-            for (ModelSlot &slot : model)
+            ui.dialogAnswers = {path};
+            byDrop ? loadDroppedCartridge(set, ui, {path}, slot) : loadCartridgeFromDialog(set, ui, slot);
+            if (taken)
+                model[slot] = filled(path, bytes, withHeader);
+        } else if (kind < 88) {
+            const auto [mode, count] = modes.at(random.bounded(modes.size()));
+            set.setSizeMode(mode);
+            games = count;
+        } else if (kind < 91) {
+            set.clearAll();
+            for (ModelSlot &slot : model) {
                 slot.name = slot.location = QString();
+                slot.status = SlotStatus::Empty;
+            }
+        } else if (kind < 93) {
+            // A cartridge file disappears, or comes back.
+            const QString path = paths.at(random.bounded(paths.size()));
+            QFile::exists(path) ? QFile::remove(path) : (writeFile(path, files[path]), true);
         } else {
-            ui.answerDialog(setPath);
-            SaveCrtSet(set, ui);
-            ui.answerDialog(setPath);
-            LoadCrtSet(set, ui);
-            std::array<ModelSlot, SlotCount> loaded;
+            // Saved and loaded again: the records fill the slots from 0 on, and
+            // every file is read afresh; a missing one leaves its slot empty.
+            const QString setPath = dir.filePath(QStringLiteral("set.plk"));
+            ui.dialogAnswers = {setPath, setPath};
+            ui.messageAnswers.clear();
+            std::array<ModelSlot, SlotCount> loaded = model;
             int next = 0;
             for (const ModelSlot &slot : model) {
                 if (slot.name.isEmpty() && slot.location.isEmpty())
                     continue;
-                const QByteArray bytes = ReadFile(slot.location);
-                loaded[next] = {slot.name, slot.location, SlotDataFrom(bytes, IsHeaderLength(bytes.size()) ? 80 : 0)};
-                ++next;
+                ModelSlot &target = loaded[next++];
+                target.name = target.location = QString();
+                target.status = SlotStatus::Empty;
+                if (QFile::exists(slot.location))
+                    target = filled(slot.location, files[slot.location], isHeaderLength(files[slot.location].size()), slot.name);
+                else
+                    ui.messageAnswers << MessageAnswer::Ok;
             }
-            for (int i = next; i < SlotCount; ++i)
-                loaded[i].data = model[i].data;
+            for (; next < SlotCount; ++next) {
+                loaded[next].name = loaded[next].location = QString();
+                loaded[next].status = SlotStatus::Empty;
+            }
+            saveCrtSet(set, ui);
+            loadCrtSet(set, ui);
             model = loaded;
         }
         ui.messageAnswers.clear();
 
-        QByteArray expected;
-        for (int slot = ActiveSlotCount(set.sizeMode()) - 1; slot >= 0; --slot)
-            expected += model[slot].data;
-        QCOMPARE(BuildEpromImage(set), expected);
+        QByteArray image;
         for (int slot = 0; slot < SlotCount; ++slot) {
-            QCOMPARE(set.SlotName(slot), model[slot].name);
-            QCOMPARE(set.SlotLocation(slot), model[slot].location);
+            QCOMPARE(set.slotName(slot), model[slot].name);
+            QCOMPARE(set.slotLocation(slot), model[slot].location);
+            QCOMPARE(set.slotStatus(slot), model[slot].status);
+            QCOMPARE(set.slotTooltip(slot), model[slot].tooltip);
+            if (slot < games)
+                image.prepend(model[slot].data);
         }
+        QCOMPARE(buildEpromImage(set), image);
     }
 
-    ui.answerDialog(imagePath);
-    SaveBinFile(set, ui);
-    QCOMPARE(ReadFile(imagePath), BuildEpromImage(set));
-    QVERIFY2(!ui.log.contains(QStringLiteral("unscripted message")), "a message came that the model did not expect");
-    QCOMPARE(OpenDescriptorCount(), descriptorsBefore);
+    ui.dialogAnswers = {dir.filePath(QStringLiteral("image.bin"))};
+    saveBinFile(set, ui);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("image.bin"))), buildEpromImage(set));
+    QVERIFY2(!ui.log.join(u'\n').contains(QLatin1String("unscripted")), "a question came that the model did not expect");
+    QCOMPARE(openDescriptorCount(), descriptorsBefore);
 }
 
 QTEST_GUILESS_MAIN(TestStress)

@@ -10,7 +10,7 @@ namespace plakmund {
 
 namespace {
 
-QMessageBox::StandardButtons StandardButtons(MessageButtons buttons)
+QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
 {
     switch (buttons) {
     case MessageButtons::Ok:
@@ -23,7 +23,7 @@ QMessageBox::StandardButtons StandardButtons(MessageButtons buttons)
     return QMessageBox::Ok;
 }
 
-MessageAnswer Answer(QMessageBox::StandardButton button)
+MessageAnswer answerOf(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Ok:
@@ -38,7 +38,7 @@ MessageAnswer Answer(QMessageBox::StandardButton button)
 }
 
 // Qt's form of a filter entry: "Cartridge Rom(.crt, .bin) (*.crt *.bin)".
-QString NameFilter(const FileFilter &filter)
+QString nameFilter(const FileFilter &filter)
 {
     return QStringLiteral("%1 (%2)").arg(filter.description, filter.patterns.join(u' '));
 }
@@ -51,14 +51,14 @@ MessageAnswer QtUserInterface::showMessage(const MessageBoxRequest &request)
 {
     const QMessageBox::Icon icon =
         request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
-    QMessageBox box(icon, request.title, request.text, StandardButtons(request.buttons), &m_window);
+    QMessageBox box(icon, request.title, request.text, qtButtons(request.buttons), &m_window);
     if (request.buttons == MessageButtons::OkCancel) {
         box.setDefaultButton(QMessageBox::Ok);
         // Escape and the title bar's close button answer Cancel.
         box.setEscapeButton(QMessageBox::Cancel);
     }
     box.exec();
-    return Answer(box.standardButton(box.clickedButton()));
+    return answerOf(box.standardButton(box.clickedButton()));
 }
 
 FileDialogResult QtUserInterface::showOpenDialog(const FileDialogRequest &request)
@@ -78,7 +78,7 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
     QFileDialog dialog(&m_window, request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(NameFilter(request.filter));
+    dialog.setNameFilter(nameFilter(request.filter));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -86,9 +86,9 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
     return {path, QFileInfo(path).fileName()};
 }
 
-void QtUserInterface::FocusSlotName(int index)
+void QtUserInterface::focusSlotName(int index)
 {
-    m_window.FocusSlotName(index);
+    m_window.focusSlotName(index);
 }
 
 void QtUserInterface::processPendingEvents()

@@ -17,7 +17,7 @@ public:
     MessageAnswer showMessage(const MessageBoxRequest &request) override;
     FileDialogResult showOpenDialog(const FileDialogRequest &request) override;
     FileDialogResult showSaveDialog(const FileDialogRequest &request) override;
-    void FocusSlotName(int index) override;
+    void focusSlotName(int index) override;
     void processPendingEvents() override;
 
 private:

@@ -47,59 +47,59 @@ constexpr ControlPlacement Placements[] = {
 
 constexpr double TwipsPerPixel = 15.0;
 
-int Pixels(int twips)
+int pixels(int twips)
 {
     return qRound(twips / TwipsPerPixel);
 }
 
 // The members first to last of a control array, counting up or down.
-QStringList Members(QStringView name, int first, int last)
+QStringList members(QStringView name, int first, int last)
 {
     QStringList names;
     const int step = first <= last ? 1 : -1;
     for (int i = first; i != last + step; i += step)
-        names << MemberName(name, i);
+        names << memberName(name, i);
     return names;
 }
 
 } // namespace
 
-QRect ControlRect(QStringView name, int index)
+QRect controlRect(QStringView name, int index)
 {
     const auto placement = std::find_if(std::begin(Placements), std::end(Placements),
                                         [name](const ControlPlacement &p) { return p.name == name; });
     Q_ASSERT(placement != std::end(Placements));
-    return {Pixels(placement->left), Pixels(placement->top + placement->rowStep * index),
-            Pixels(placement->width), Pixels(placement->height)};
+    return {pixels(placement->left), pixels(placement->top + placement->rowStep * index),
+            pixels(placement->width), pixels(placement->height)};
 }
 
-QString MemberName(QStringView name, int index)
+QString memberName(QStringView name, int index)
 {
     return QStringLiteral("%1_%2").arg(name).arg(index);
 }
 
-QStringList FrontToBackOrder()
+QStringList frontToBackOrder()
 {
-    return QStringList{QStringLiteral("picUnkown")} + Members(u"cmdLoadCRT", 15, 1)
-        + QStringList{QStringLiteral("Frame2"), QStringLiteral("picBlank")} + Members(u"picStatus", 15, 0)
-        + QStringList{QStringLiteral("picError"), QStringLiteral("picOK")} + Members(u"txtCRTLoc", 15, 0)
+    return QStringList{QStringLiteral("picUnkown")} + members(u"cmdLoadCRT", 15, 1)
+        + QStringList{QStringLiteral("Frame2"), QStringLiteral("picBlank")} + members(u"picStatus", 15, 0)
+        + QStringList{QStringLiteral("picError"), QStringLiteral("picOK")} + members(u"txtCRTLoc", 15, 0)
         + QStringList{QStringLiteral("Command8"), QStringLiteral("Frame1"), QStringLiteral("Picture1")}
-        + Members(u"txtCRTName", 15, 0) + QStringList{MemberName(u"cmdLoadCRT", 0)};
+        + members(u"txtCRTName", 15, 0) + QStringList{memberName(u"cmdLoadCRT", 0)};
 }
 
-QStringList TabOrder()
+QStringList tabOrder()
 {
-    return QStringList{MemberName(u"cmdLoadCRT", 0), QStringLiteral("cmdLoadPLK"), QStringLiteral("Command1"),
+    return QStringList{memberName(u"cmdLoadCRT", 0), QStringLiteral("cmdLoadPLK"), QStringLiteral("Command1"),
                        QStringLiteral("Command2"), QStringLiteral("Command6"), QStringLiteral("Command5")}
-        + Members(u"txtCRTName", 0, 15)
+        + members(u"txtCRTName", 0, 15)
         + QStringList{QStringLiteral("Picture1"), QStringLiteral("Frame1"), QStringLiteral("Command7"),
                       QStringLiteral("Command8")}
-        + Members(u"txtCRTLoc", 0, 15)
-        + QStringList{QStringLiteral("picOK"), QStringLiteral("picError"), MemberName(u"picStatus", 0),
+        + members(u"txtCRTLoc", 0, 15)
+        + QStringList{QStringLiteral("picOK"), QStringLiteral("picError"), memberName(u"picStatus", 0),
                       QStringLiteral("Command3")}
-        + Members(u"picStatus", 1, 15)
+        + members(u"picStatus", 1, 15)
         + QStringList{QStringLiteral("picBlank"), QStringLiteral("Frame2"), QStringLiteral("Label2")}
-        + Members(u"cmdLoadCRT", 1, 15) + QStringList{QStringLiteral("Command4"), QStringLiteral("picUnkown")};
+        + members(u"cmdLoadCRT", 1, 15) + QStringList{QStringLiteral("Command4"), QStringLiteral("picUnkown")};
 }
 
 } // namespace plakmund

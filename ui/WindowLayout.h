@@ -8,15 +8,15 @@ namespace plakmund {
 
 // The pixel rectangle of a control, or of member index of a control array,
 // relative to its container; "frmMain" gives the window's client area.
-QRect ControlRect(QStringView name, int index = 0);
+QRect controlRect(QStringView name, int index = 0);
 
 // "name_index": the object name of a control array member.
-QString MemberName(QStringView name, int index);
+QString memberName(QStringView name, int index);
 
 // The window's direct children, the frontmost first, where they overlap.
-QStringList FrontToBackOrder();
+QStringList frontToBackOrder();
 
 // Every control in the order the Tab key visits them.
-QStringList TabOrder();
+QStringList tabOrder();
 
 } // namespace plakmund

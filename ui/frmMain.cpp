@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include "CartridgeLoading.h"
-#include "EpromImage.h"
+#include "ImageCommands.h"
 #include "PictureButton.h"
 #include "SetFileCommands.h"
 #include "SlotNameBox.h"
@@ -18,16 +18,16 @@ namespace {
 
 // Names the control and puts it where the layout says.
 template <typename Control>
-Control *Placed(Control *control, QStringView name, int index = -1)
+Control *placed(Control *control, QStringView name, int index = -1)
 {
-    control->setObjectName(index < 0 ? name.toString() : MemberName(name, index));
-    control->setGeometry(ControlRect(name, qMax(index, 0)));
+    control->setObjectName(index < 0 ? name.toString() : memberName(name, index));
+    control->setGeometry(controlRect(name, qMax(index, 0)));
     return control;
 }
 
 // "MS Sans Serif" at the given size and weight; where it is not installed, the
 // style hint makes Qt take its default sans family instead.
-QFont SansFont(qreal pointSize, QFont::Weight weight)
+QFont sansFont(qreal pointSize, QFont::Weight weight)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -37,26 +37,26 @@ QFont SansFont(qreal pointSize, QFont::Weight weight)
 }
 
 // A large command button: its 16 x 16 icon above its caption.
-PictureButton *CommandButton(QWidget *container, QStringView name, const QString &caption, const QString &icon)
+PictureButton *commandButton(QWidget *container, QStringView name, const QString &caption, const QString &icon)
 {
-    return Placed(new PictureButton(caption, QIcon(icon), container), name);
+    return placed(new PictureButton(caption, QIcon(icon), container), name);
 }
 
-QPushButton *SizeButton(QWidget *container, QStringView name, const QString &caption)
+QPushButton *sizeButton(QWidget *container, QStringView name, const QString &caption)
 {
-    return Placed(new QPushButton(caption, container), name);
+    return placed(new QPushButton(caption, container), name);
 }
 
 // A hidden picture box that holds one status picture for the rows to copy.
-QLabel *StatusHolder(QWidget *window, QStringView name, const QString &picture)
+QLabel *statusHolder(QWidget *window, QStringView name, const QString &picture)
 {
-    auto *holder = Placed(new QLabel(window), name);
+    auto *holder = placed(new QLabel(window), name);
     holder->setPixmap(QPixmap(picture));
     holder->hide();
     return holder;
 }
 
-void SetBackground(QWidget &box, const QColor &color)
+void setBackground(QWidget &box, const QColor &color)
 {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, color);
@@ -71,7 +71,7 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/plakmund.ico")));
-    setFixedSize(ControlRect(u"frmMain").size());
+    setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
 
     createSlotRows();
@@ -85,7 +85,7 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     connect(&m_set, &CrtSet::slotLocationChanged, this, &frmMain::showSlotLocation);
     connect(&m_set, &CrtSet::slotStatusChanged, this, &frmMain::showSlotStatus);
     connect(&m_set, &CrtSet::sizeModeChanged, this, &frmMain::showSizeMode);
-    Form_Load();
+    formLoad();
 }
 
 frmMain::~frmMain()
@@ -96,51 +96,51 @@ frmMain::~frmMain()
         disconnect(box, nullptr, this, nullptr);
 }
 
-void frmMain::FocusSlotName(int index)
+void frmMain::focusSlotName(int index)
 {
     m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::createSlotRows()
 {
-    const QFont nameFont = SansFont(9.75, QFont::Normal);
+    const QFont nameFont = sansFont(9.75, QFont::Normal);
     for (int i = 0; i < SlotCount; ++i) {
-        QPushButton *load = Placed(new QPushButton(this), u"cmdLoadCRT", i);
+        QPushButton *load = placed(new QPushButton(this), u"cmdLoadCRT", i);
         load->setIcon(QIcon(FolderIcon));
         load->setIconSize({16, 16});
-        connect(load, &QPushButton::clicked, this, [this, i] { cmdLoadCRT_Click(i); });
+        connect(load, &QPushButton::clicked, this, [this, i] { on_cmdLoadCRT_clicked(i); });
         m_cmdLoadCRT[i] = load;
 
-        SlotNameBox *name = Placed(new SlotNameBox(this), u"txtCRTName", i);
+        SlotNameBox *name = placed(new SlotNameBox(this), u"txtCRTName", i);
         name->setFont(nameFont);
         // What the user types is the slot's display name at once.
-        connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.SetSlotName(i, text); });
+        connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.setSlotName(i, text); });
         connect(name, &SlotNameBox::filesDropped, this,
-                [this, i](const QStringList &paths) { txtCRTName_OLEDragDrop(i, paths); });
-        connect(name, &SlotNameBox::focusGained, this, [this, i] { txtCRTName_GotFocus(i); });
-        connect(name, &SlotNameBox::focusLost, this, [this, i] { txtCRTName_LostFocus(i); });
+                [this, i](const QStringList &paths) { on_txtCRTName_filesDropped(i, paths); });
+        connect(name, &SlotNameBox::focusGained, this, [this, i] { on_txtCRTName_focusGained(i); });
+        connect(name, &SlotNameBox::focusLost, this, [this, i] { on_txtCRTName_focusLost(i); });
         m_txtCRTName[i] = name;
 
-        m_picStatus[i] = Placed(new QLabel(this), u"picStatus", i);
+        m_picStatus[i] = placed(new QLabel(this), u"picStatus", i);
 
-        m_txtCRTLoc[i] = Placed(new QLineEdit(this), u"txtCRTLoc", i);
+        m_txtCRTLoc[i] = placed(new QLineEdit(this), u"txtCRTLoc", i);
         m_txtCRTLoc[i]->hide();
     }
 }
 
 void frmMain::createTitleAndPicture()
 {
-    auto *frame = Placed(new QGroupBox(this), u"Frame2");
+    auto *frame = placed(new QGroupBox(this), u"Frame2");
     frame->setAutoFillBackground(true);
-    auto *title = Placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
-    title->setFont(SansFont(12, QFont::Bold));
+    auto *title = placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
+    title->setFont(sansFont(12, QFont::Bold));
     QPalette palette = title->palette();
     palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
     title->setPalette(palette);
     title->setAlignment(Qt::AlignCenter);
     title->setWordWrap(true);
 
-    auto *board = Placed(new QLabel(this), u"Picture1");
+    auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
     board->setLineWidth(1);
     board->setPixmap(QPixmap(QStringLiteral(":/assets/board.bmp")));
@@ -149,47 +149,47 @@ void frmMain::createTitleAndPicture()
 void frmMain::createCommands()
 {
     // Opaque, as it covers the lower edge of the board picture.
-    auto *frame = Placed(new QGroupBox(this), u"Frame1");
+    auto *frame = placed(new QGroupBox(this), u"Frame1");
     frame->setAutoFillBackground(true);
-    connect(CommandButton(frame, u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon), &QPushButton::clicked,
-            this, &frmMain::cmdLoadPLK_Click);
-    connect(CommandButton(frame, u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png")),
-            &QPushButton::clicked, this, &frmMain::Command1_Click);
-    connect(CommandButton(frame, u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png")),
-            &QPushButton::clicked, this, &frmMain::Command2_Click);
-    connect(CommandButton(frame, u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png")),
-            &QPushButton::clicked, this, &frmMain::Command6_Click);
-    connect(CommandButton(frame, u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png")),
-            &QPushButton::clicked, this, &frmMain::Command3_Click);
-    connect(CommandButton(frame, u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png")),
-            &QPushButton::clicked, this, &frmMain::Command5_Click);
+    connect(commandButton(frame, u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon), &QPushButton::clicked,
+            this, &frmMain::on_cmdLoadPLK_clicked);
+    connect(commandButton(frame, u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png")),
+            &QPushButton::clicked, this, &frmMain::on_Command1_clicked);
+    connect(commandButton(frame, u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png")),
+            &QPushButton::clicked, this, &frmMain::on_Command2_clicked);
+    connect(commandButton(frame, u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png")),
+            &QPushButton::clicked, this, &frmMain::on_Command6_clicked);
+    connect(commandButton(frame, u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png")),
+            &QPushButton::clicked, this, &frmMain::on_Command3_clicked);
+    connect(commandButton(frame, u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png")),
+            &QPushButton::clicked, this, &frmMain::on_Command5_clicked);
 
-    connect(SizeButton(frame, u"Command4", QStringLiteral("512kb")), &QPushButton::clicked, this,
-            &frmMain::Command4_Click);
-    connect(SizeButton(frame, u"Command7", QStringLiteral("1mb")), &QPushButton::clicked, this,
-            &frmMain::Command7_Click);
+    connect(sizeButton(frame, u"Command4", QStringLiteral("512kb")), &QPushButton::clicked, this,
+            &frmMain::on_Command4_clicked);
+    connect(sizeButton(frame, u"Command7", QStringLiteral("1mb")), &QPushButton::clicked, this,
+            &frmMain::on_Command7_clicked);
     // "2mb" belongs to the window, not to the frame, and lies in front of it.
-    connect(SizeButton(this, u"Command8", QStringLiteral("2mb")), &QPushButton::clicked, this,
-            &frmMain::Command8_Click);
+    connect(sizeButton(this, u"Command8", QStringLiteral("2mb")), &QPushButton::clicked, this,
+            &frmMain::on_Command8_clicked);
 }
 
 void frmMain::createStatusHolders()
 {
-    m_picOK = StatusHolder(this, u"picOK", QStringLiteral(":/assets/status-ok.png"));
-    m_picError = StatusHolder(this, u"picError", QStringLiteral(":/assets/status-error.png"));
-    m_picUnkown = StatusHolder(this, u"picUnkown", QStringLiteral(":/assets/status-unknown.png"));
-    m_picBlank = StatusHolder(this, u"picBlank", QStringLiteral(":/assets/status-blank.png"));
+    m_picOK = statusHolder(this, u"picOK", QStringLiteral(":/assets/status-ok.png"));
+    m_picError = statusHolder(this, u"picError", QStringLiteral(":/assets/status-error.png"));
+    m_picUnkown = statusHolder(this, u"picUnkown", QStringLiteral(":/assets/status-unknown.png"));
+    m_picBlank = statusHolder(this, u"picBlank", QStringLiteral(":/assets/status-blank.png"));
 }
 
 void frmMain::arrangeControls()
 {
-    const QStringList frontToBack = FrontToBackOrder();
+    const QStringList frontToBack = frontToBackOrder();
     for (auto name = frontToBack.crbegin(); name != frontToBack.crend(); ++name)
         findChild<QWidget *>(*name, Qt::FindDirectChildrenOnly)->raise();
 
     // Qt links only controls that can take the focus; the others are skipped.
     QWidget *previous = nullptr;
-    for (const QString &name : TabOrder()) {
+    for (const QString &name : tabOrder()) {
         QWidget *control = findChild<QWidget *>(name);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
@@ -202,14 +202,14 @@ void frmMain::arrangeControls()
 void frmMain::showSlotName(int index)
 {
     // Setting the text a box already has would move the user's cursor.
-    const QString name = m_set.SlotName(index);
+    const QString name = m_set.slotName(index);
     if (m_txtCRTName[index]->text() != name)
         m_txtCRTName[index]->setText(name);
 }
 
 void frmMain::showSlotLocation(int index)
 {
-    m_txtCRTLoc[index]->setText(m_set.SlotLocation(index));
+    m_txtCRTLoc[index]->setText(m_set.slotLocation(index));
 }
 
 void frmMain::showSlotStatus(int index)
@@ -239,79 +239,79 @@ void frmMain::showSizeMode()
         m_txtCRTName[i]->setEnabled(m_set.isRowEnabled(i));
         m_cmdLoadCRT[i]->setEnabled(m_set.isRowEnabled(i));
     }
-    setWindowTitle(WindowCaption(m_set.sizeMode()));
+    setWindowTitle(windowCaption(m_set.sizeMode()));
 }
 
-void frmMain::Form_Load()
+void frmMain::formLoad()
 {
-    m_set.SetSizeMode(SizeMode::Size2mb);
+    m_set.setSizeMode(SizeMode::Size2mb);
 }
 
-void frmMain::cmdLoadCRT_Click(int index)
+void frmMain::on_cmdLoadCRT_clicked(int index)
 {
-    LoadCartridgeFromDialog(m_set, m_ui, index);
+    loadCartridgeFromDialog(m_set, m_ui, index);
 }
 
-void frmMain::txtCRTName_OLEDragDrop(int index, const QStringList &paths)
+void frmMain::on_txtCRTName_filesDropped(int index, const QStringList &paths)
 {
-    LoadDroppedCartridge(m_set, m_ui, paths, index);
+    loadDroppedCartridge(m_set, m_ui, paths, index);
 }
 
-void frmMain::txtCRTName_GotFocus(int index)
+void frmMain::on_txtCRTName_focusGained(int index)
 {
-    SetBackground(*m_txtCRTName[index], QColor(255, 255, 0));
+    setBackground(*m_txtCRTName[index], QColor(255, 255, 0));
 }
 
-void frmMain::txtCRTName_LostFocus(int index)
+void frmMain::on_txtCRTName_focusLost(int index)
 {
-    SetBackground(*m_txtCRTName[index], QColor(255, 255, 255));
+    setBackground(*m_txtCRTName[index], QColor(255, 255, 255));
 }
 
-void frmMain::cmdLoadPLK_Click()
+void frmMain::on_cmdLoadPLK_clicked()
 {
-    LoadCrtSet(m_set, m_ui);
+    loadCrtSet(m_set, m_ui);
 }
 
-void frmMain::Command1_Click()
+void frmMain::on_Command1_clicked()
 {
-    SaveCrtSet(m_set, m_ui);
+    saveCrtSet(m_set, m_ui);
 }
 
-void frmMain::Command2_Click()
+void frmMain::on_Command2_clicked()
 {
-    SaveBinFile(m_set, m_ui);
+    saveBinFile(m_set, m_ui);
 }
 
-void frmMain::Command3_Click()
+void frmMain::on_Command3_clicked()
 {
     m_ui.showMessage({QStringLiteral("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
                       QStringLiteral("Plakmund")});
 }
 
-void frmMain::Command4_Click()
+void frmMain::on_Command4_clicked()
 {
-    m_set.SetSizeMode(SizeMode::Size512kb);
+    m_set.setSizeMode(SizeMode::Size512kb);
 }
 
-void frmMain::Command5_Click()
+void frmMain::on_Command5_clicked()
 {
     // Nothing to ask and nothing to save: closing the last window ends the program.
     close();
 }
 
-void frmMain::Command6_Click()
+void frmMain::on_Command6_clicked()
 {
-    m_set.ClearAll();
+    m_set.clearAll();
 }
 
-void frmMain::Command7_Click()
+void frmMain::on_Command7_clicked()
 {
-    m_set.SetSizeMode(SizeMode::Size1mb);
+    m_set.setSizeMode(SizeMode::Size1mb);
 }
 
-void frmMain::Command8_Click()
+void frmMain::on_Command8_clicked()
 {
-    m_set.SetSizeMode(SizeMode::Size2mb);
+    m_set.setSizeMode(SizeMode::Size2mb);
 }
 
 } // namespace plakmund

@@ -30,7 +30,7 @@ public:
     CrtSet &crtSet() { return m_set; }
 
     // Moves the keyboard focus to slot i's name box.
-    void FocusSlotName(int index);
+    void focusSlotName(int index);
 
 private:
     void createSlotRows();
@@ -45,20 +45,20 @@ private:
     void showSlotStatus(int index);
     void showSizeMode();
 
-    void Form_Load();
-    void cmdLoadCRT_Click(int index);
-    void txtCRTName_OLEDragDrop(int index, const QStringList &paths);
-    void txtCRTName_GotFocus(int index);
-    void txtCRTName_LostFocus(int index);
-    void cmdLoadPLK_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
+    void formLoad();
+    void on_cmdLoadCRT_clicked(int index);
+    void on_txtCRTName_filesDropped(int index, const QStringList &paths);
+    void on_txtCRTName_focusGained(int index);
+    void on_txtCRTName_focusLost(int index);
+    void on_cmdLoadPLK_clicked();
+    void on_Command1_clicked();
+    void on_Command2_clicked();
+    void on_Command3_clicked();
+    void on_Command4_clicked();
+    void on_Command5_clicked();
+    void on_Command6_clicked();
+    void on_Command7_clicked();
+    void on_Command8_clicked();
 
     CrtSet m_set;
     QtUserInterface m_ownUi{*this};

@@ -13,28 +13,25 @@ class FakeUserInterface : public plakmund::UserInterface {
 public:
     QStringList log;
     QList<plakmund::MessageAnswer> messageAnswers;
-    QList<plakmund::FileDialogResult> dialogAnswers;
+    QStringList dialogAnswers; // paths; "" cancels
 
     plakmund::MessageAnswer showMessage(const plakmund::MessageBoxRequest &request) override;
     plakmund::FileDialogResult showOpenDialog(const plakmund::FileDialogRequest &request) override;
     plakmund::FileDialogResult showSaveDialog(const plakmund::FileDialogRequest &request) override;
-    void FocusSlotName(int index) override;
-    void processPendingEvents() override;
+    void focusSlotName(int index) override { log << QStringLiteral("focus %1").arg(index); }
+    void processPendingEvents() override { log << QStringLiteral("events"); }
 
     // Also logs every change the set reports, in the same sequence.
     void watch(const plakmund::CrtSet &set);
 
-    // Answers the next dialog with path and its bare file name.
-    void answerDialog(const QString &path);
-
 private:
-    plakmund::FileDialogResult nextDialogAnswer(const QString &entry);
+    plakmund::FileDialogResult answerDialog(const QString &kind, const plakmund::FileDialogRequest &request);
 };
 
-// The log line of a message box with the application's title.
-QString MessageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
+// The log line of a message box; by default OK only, no icon, the application's title.
+QString messageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
                     const QString &icon = QStringLiteral("none"),
-                    const QString &title = plakmund::ApplicationTitle());
+                    const QString &title = plakmund::applicationTitle());
 
 // The log line of a failure report: OK, exclamation icon, the application's title.
-QString FailureLine(const QString &text);
+QString failureLine(const QString &text);

@@ -1,13 +1,12 @@
 #include "TestFiles.h"
 
 #include <QFile>
-#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-QByteArray Pattern(qsizetype length, int seed)
+QByteArray pattern(qsizetype length, int seed)
 {
     QByteArray bytes(length, '\0');
     for (qsizetype i = 0; i < length; ++i)
@@ -15,36 +14,41 @@ QByteArray Pattern(qsizetype length, int seed)
     return bytes;
 }
 
-QByteArray CartridgeBytes(qsizetype length, int seed, char exrom, const QByteArray &name)
+QByteArray cartridgeBytes(qsizetype length, int seed, char exrom, const QByteArray &name)
 {
-    QByteArray bytes = Pattern(length, seed);
+    QByteArray bytes = pattern(length, seed);
     if (length > 24)
         bytes[24] = exrom;
-    if (length >= 64) {
-        QByteArray field = name.left(32);
-        field.append(32 - field.size(), '\0');
-        bytes.replace(32, 32, field);
-    }
+    const QByteArray field = name.leftJustified(32, '\0', true);
+    for (int i = 0; i < 32 && 32 + i < length; ++i)
+        bytes[32 + i] = field.at(i);
     return bytes;
 }
 
-QByteArray SlotDataFrom(const QByteArray &file, qsizetype offset)
+QByteArray slotBytesFrom(const QByteArray &file, qsizetype offset)
 {
     const QByteArray data = file.mid(offset, 16384);
     return data + QByteArray(16384 - data.size(), '\0');
 }
 
-void MakeFifo(const QString &path)
-{
-    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
-        qFatal("cannot make the named pipe %s", qPrintable(path));
-}
-
-QString WriteFile(const QString &path, const QByteArray &bytes)
+QString writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(path));
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-");
+}
+
+QString makeFifo(const QString &path)
+{
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the named pipe %s", qPrintable(path));
     return path;
 }
 
@@ -65,10 +69,4 @@ FileSizeLimit::~FileSizeLimit()
     ::getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = rlim_t(m_previous);
     ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

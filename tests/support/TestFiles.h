@@ -5,24 +5,27 @@
 
 // Bytes whose value depends on the position and a seed, so that data from
 // different files or offsets never look alike.
-QByteArray Pattern(qsizetype length, int seed);
+QByteArray pattern(qsizetype length, int seed);
 
 // A cartridge file image of the given length: a pattern, with the header's
-// EXROM byte and name field set when the file is long enough to hold them.
-QByteArray CartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByteArray &name = "GAME");
+// EXROM byte and name field set where the file is long enough to hold them.
+QByteArray cartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByteArray &name = "GAME");
 
 // What a slot's data must hold after reading a file from offset on: zeros
 // where the file ends early.
-QByteArray SlotDataFrom(const QByteArray &file, qsizetype offset);
+QByteArray slotBytesFrom(const QByteArray &file, qsizetype offset);
 
-// Makes a named pipe at path; fails the test on error.
-void MakeFifo(const QString &path);
+// Writes bytes to path, replacing any file there, and returns the path.
+QString writeFile(const QString &path, const QByteArray &bytes);
 
-// Writes bytes to path, replacing any file there; fails the test on error.
-QString WriteFile(const QString &path, const QByteArray &bytes);
+// The whole contents of a file, or "-" when it can't be read.
+QByteArray readFile(const QString &path);
 
-// While alive, no file this process writes may grow past maxBytes; writes
-// beyond fail with EFBIG. This makes a write fail even for root.
+// Makes a named pipe at path and returns the path.
+QString makeFifo(const QString &path);
+
+// While alive, no file this process writes may grow past maxBytes: a write
+// beyond fails with EFBIG, as on a full disk, even for root.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(qint64 maxBytes);
@@ -33,6 +36,3 @@ public:
 private:
     qint64 m_previous;
 };
-
-// The whole contents of a file, or an empty array when it can't be read.
-QByteArray ReadFile(const QString &path);

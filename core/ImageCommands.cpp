@@ -1,0 +1,34 @@
+#include "ImageCommands.h"
+
+#include "EpromImage.h"
+#include "FileAccess.h"
+#include "Listing.h"
+#include "TextFile.h"
+
+namespace plakmund {
+
+void saveBinFile(const CrtSet &set, UserInterface &ui)
+{
+    const FileDialogResult chosen = ui.showSaveDialog(
+        {QStringLiteral("Save BIN Image"), {QStringLiteral("Binary Cartridge Image(.bin)"), {QStringLiteral("*.bin")}}, true});
+    if (chosen.path.isEmpty())
+        return;
+
+    ui.processPendingEvents();
+    const Status image = writeFileAtomically(chosen.path, buildEpromImage(set));
+    if (!image.ok()) {
+        reportFailure(ui, fileFailureMessage(QStringLiteral("image file"), chosen.path, QStringLiteral("written"), image.error()));
+        return;
+    }
+    ui.processPendingEvents();
+
+    QStringList names;
+    for (int slot = 0; slot < activeSlotCount(set.sizeMode()); ++slot)
+        names << set.slotName(slot);
+    const QStringList listing = buildListing(chosen.fileName, set.sizeMode(), names, VersionMajor, VersionMinor);
+    const QString listingPath = listingPathFor(chosen.path, chosen.fileName);
+    if (const Status written = writeFileAtomically(listingPath, textFileBytes(listing)); !written.ok())
+        reportFailure(ui, fileFailureMessage(QStringLiteral("listing file"), listingPath, QStringLiteral("written"), written.error()));
+}
+
+} // namespace plakmund
