@@ -1,7 +1,5 @@
-#include "EpromImage.h"
 #include "FakeUserInterface.h"
 #include "ImageCommands.h"
-#include "Listing.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -12,138 +10,79 @@ using namespace plakmund;
 
 Q_DECLARE_METATYPE(plakmund::SizeMode)
 
-namespace {
-
-const QString SaveDialog = QStringLiteral("save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt");
-
-// Every slot but slot 2 holds its own pattern; slot 2 was never loaded.
-void loadDistinctSlots(CrtSet &set)
-{
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        if (slot != 2)
-            set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, slot + 1), 0));
-        set.setSlotName(slot, QStringLiteral("N%1").arg(slot));
-    }
-}
-
-} // namespace
-
 class TestEpromImage : public QObject {
     Q_OBJECT
 
 private slots:
-    void imageAndListing_data();
-    void imageAndListing();
-    void saveBinFileWrites_data();
-    void saveBinFileWrites();
-};
+    void saveBinFile_data()
+    {
+        QTest::addColumn<SizeMode>("mode");
+        QTest::addColumn<QString>("chosen"); // in a folder; "" cancels; "old.bin" and its listing are there, longer
+        QTest::addColumn<QString>("sizeLine");
+        QTest::addColumn<QString>("message");
 
-void TestEpromImage::imageAndListing_data()
-{
-    QTest::addColumn<SizeMode>("mode");
-    QTest::addColumn<int>("games");
-    QTest::addColumn<int>("slot3Offset");
-    QTest::addColumn<QString>("sizeLine");
-
-    QTest::newRow("512kb") << SizeMode::Size512kb << 4 << 0x00000 << "Size: 512K Eprom (4 Games)";
-    QTest::newRow("1mb") << SizeMode::Size1mb << 8 << 0x10000 << "Size: 1mb Eprom (8 Games)";
-    QTest::newRow("2mb") << SizeMode::Size2mb << 16 << 0x30000 << "Size: 2mb Eprom (16 Games)";
-}
-
-void TestEpromImage::imageAndListing()
-{
-    QFETCH(SizeMode, mode);
-    QFETCH(int, games);
-    QFETCH(int, slot3Offset);
-    QFETCH(QString, sizeLine);
-
-    CrtSet set;
-    loadDistinctSlots(set);
-    set.setSizeMode(mode);
-    QStringList names;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        names << set.slotName(slot);
-    const QStringList listing = buildListing(QStringLiteral("x.bin"), mode, names, 1, 12);
-    set.clearAll(); // emptied slots still carry their bytes
-
-    const QByteArray image = buildEpromImage(set);
-    QCOMPARE(image.size(), games * SlotDataSize);
-    QCOMPARE(image.mid(slot3Offset, SlotDataSize), pattern(SlotDataSize, 4));
-    for (int slot = 0; slot < games; ++slot) {
-        const QByteArray expected = slot == 2 ? QByteArray(SlotDataSize, '\0') : pattern(SlotDataSize, slot + 1);
-        QCOMPARE(image.mid((games - 1 - slot) * SlotDataSize, SlotDataSize), expected);
+        const QString folderMessage = QStringLiteral("The %1 file \"%2\" can not be written: it is a folder, not a file.");
+        QTest::newRow("512kb over longer files") << SizeMode::Size512kb << "old.bin" << "Size: 512K Eprom (4 Games)" << "";
+        QTest::newRow("1mb, no extension") << SizeMode::Size1mb << "games" << "Size: 1mb Eprom (8 Games)" << "";
+        QTest::newRow("2mb") << SizeMode::Size2mb << "games.bin" << "Size: 2mb Eprom (16 Games)" << "";
+        QTest::newRow("cancelled") << SizeMode::Size2mb << "" << "" << "";
+        QTest::newRow("the image fails") << SizeMode::Size2mb << "folder" << "" << folderMessage.arg("image", "%1");
+        QTest::newRow("the listing fails") << SizeMode::Size2mb << "x.bin" << "" << folderMessage.arg("listing", "%1-list.txt");
     }
-    QStringList expected{"Cartridge Games Listings for file: x.bin", sizeLine, QString(46, u'-')};
-    for (int slot = 0; slot < games; ++slot)
-        expected << QStringLiteral("%1 - N%2").arg(QChar(u"0123456789ABCDEF"[slot])).arg(slot);
-    QCOMPARE(listing, expected << QString(46, u'-') << "Created with Drennik's Plakmund v1.12");
-}
 
-void TestEpromImage::saveBinFileWrites_data()
-{
-    QTest::addColumn<QString>("chosen");  // in the folder; "" cancels; "old.bin" exists and is longer
-    QTest::addColumn<QString>("listing"); // the listing's name; "" when none is written
-    QTest::addColumn<QString>("message");
+    void saveBinFile()
+    {
+        QFETCH(SizeMode, mode);
+        QFETCH(QString, chosen);
+        QFETCH(QString, sizeLine);
+        QFETCH(QString, message);
 
-    QTest::newRow("over longer files") << "old.bin" << "old.bin-list.txt" << "";
-    QTest::newRow("a name without extension") << "games" << "games-list.txt" << "";
-    QTest::newRow("cancelled") << "" << "" << "";
-    QTest::newRow("the image can not be written") << "folder" << ""
-                                                  << "The image file \"%1\" can not be written: it is a folder, not a file.";
-    QTest::newRow("the listing can not be written") << "x.bin" << ""
-                                                    << "The listing file \"%1-list.txt\" can not be written: it is a "
-                                                       "folder, not a file.";
-}
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        writeFile(folder.filePath(QStringLiteral("old.bin")), QByteArray(300000, 'x'));
+        writeFile(folder.filePath(QStringLiteral("old.bin-list.txt")), QByteArray(5000, 'x'));
+        folder.mkdir(QStringLiteral("folder"));
+        folder.mkdir(QStringLiteral("x.bin-list.txt"));
+        CrtSet set;
+        const QStringList names{"ORBIT DASH", "TILE TWISTER", "???", ""};
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            set.setSlotName(slot, names.value(slot, QStringLiteral("N%1").arg(slot)));
+            if (slot != 2) // never loaded: zeros
+                set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, slot + 1), 0));
+        }
+        set.setSizeMode(mode);
+        FakeUserInterface ui;
+        const QString path = chosen.isEmpty() ? chosen : folder.filePath(chosen);
+        ui.dialogAnswers << path;
+        ui.messageAnswers = {MessageAnswer::Ok};
 
-void TestEpromImage::saveBinFileWrites()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, listing);
-    QFETCH(QString, message);
+        plakmund::saveBinFile(set, ui);
 
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("old.bin")), QByteArray(300000, 'x'));
-    writeFile(dir.filePath(QStringLiteral("old.bin-list.txt")), QByteArray(5000, 'x'));
-    QDir(dir.path()).mkdir(QStringLiteral("folder"));
-    QDir(dir.path()).mkdir(QStringLiteral("x.bin-list.txt"));
-    CrtSet set;
-    loadDistinctSlots(set);
-    set.setSizeMode(SizeMode::Size512kb);
-    const QStringList names{"ORBIT DASH", "TILE TWISTER", "???", ""};
-    for (int slot = 0; slot < names.size(); ++slot)
-        set.setSlotName(slot, names.at(slot));
-    FakeUserInterface ui;
-    const QString path = chosen.isEmpty() ? chosen : dir.filePath(chosen);
-    ui.dialogAnswers << path;
-    ui.messageAnswers = {MessageAnswer::Ok};
+        const bool imageWritten = !chosen.isEmpty() && chosen != QLatin1String("folder");
+        QStringList log{"save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt"};
+        log << QStringList(!chosen.isEmpty(), "events") << QStringList(imageWritten, "events");
+        if (!message.isEmpty())
+            log << failureLine(message.arg(path));
+        QCOMPARE(ui.log, log);
+        QCOMPARE(folder.entryList(QDir::Files).size(), 2 + imageWritten * (chosen == QLatin1String("old.bin") ? 0 : 1 + message.isEmpty()));
+        if (!imageWritten)
+            return;
 
-    saveBinFile(set, ui);
-
-    QStringList log{SaveDialog};
-    if (!chosen.isEmpty())
-        log << "events";
-    if (chosen == QLatin1String("x.bin") || !listing.isEmpty())
-        log << "events";
-    if (!message.isEmpty())
-        log << failureLine(message.arg(path));
-    QCOMPARE(ui.log, log);
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("old.bin"))),
-             chosen == QLatin1String("old.bin") ? buildEpromImage(set) : QByteArray(300000, 'x'));
-    if (chosen == QLatin1String("x.bin"))
-        QCOMPARE(readFile(path), buildEpromImage(set));
-    if (listing.isEmpty())
-        return;
-    QCOMPARE(readFile(path), buildEpromImage(set));
-    QCOMPARE(readFile(dir.filePath(listing)), "Cartridge Games Listings for file: " + chosen.toUtf8() + "\r\n"
-                                              "Size: 512K Eprom (4 Games)\r\n"
-                                              "----------------------------------------------\r\n"
-                                              "0 - ORBIT DASH\r\n"
-                                              "1 - TILE TWISTER\r\n"
-                                              "2 - ???\r\n"
-                                              "3 - \r\n"
-                                              "----------------------------------------------\r\n"
-                                              "Created with Drennik's Plakmund v0.4\r\n");
-}
+        // The active slots, the highest first, each 16 KB; then the listing beside the image.
+        const int games = QMap<SizeMode, int>{{SizeMode::Size512kb, 4}, {SizeMode::Size1mb, 8}, {SizeMode::Size2mb, 16}}[mode];
+        QByteArray image;
+        for (int slot = games - 1; slot >= 0; --slot)
+            image += slot == 2 ? QByteArray(SlotDataSize, '\0') : pattern(SlotDataSize, slot + 1);
+        QCOMPARE(readFile(path), image);
+        if (!message.isEmpty())
+            return;
+        QString listing = "Cartridge Games Listings for file: " + chosen + "\r\n" + sizeLine + "\r\n" + QString(46, u'-') + "\r\n";
+        for (int slot = 0; slot < games; ++slot)
+            listing += QString(u"0123456789ABCDEF"[slot]) + " - " + set.slotName(slot) + "\r\n";
+        listing += QString(46, u'-') + "\r\nCreated with Drennik's Plakmund v0.4\r\n";
+        QCOMPARE(readFile(path + "-list.txt"), listing.toUtf8());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestEpromImage)
 #include "tst_epromimage.moc"

@@ -4,7 +4,6 @@
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,186 +29,171 @@ class TestSetFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void readForms_data();
-    void readForms();
-    void loadReportsWhatCanNotBeRead();
-    void loadRefusals_data();
-    void loadRefusals();
-    void save_data();
-    void save();
-};
+    void readForms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("records"); // "name|location" each, joined by ";"
+        QTest::addColumn<bool>("asWritten");  // writing the records gives exactly these bytes
 
-void TestSetFile::readForms_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("records"); // "name|location" each, joined by ";"
-    QTest::addColumn<bool>("asWritten");  // writing the records gives exactly these bytes
-
-    const QByteArray a = "\"A\",\"/a\"\r\n", b = "\"B\",\"/b\"\r\n";
-    QTest::newRow("worked example, 57 bytes") << QByteArray("\"ALPHA\",\"C:\\games\\alpha.crt\"\r\n\"???\",\"C:\\games\\beta.bin\"\r\n")
-                                              << "ALPHA|C:\\games\\alpha.crt;???|C:\\games\\beta.bin" << true;
-    QTest::newRow("no records") << QByteArray() << "" << true;
-    QTest::newRow("empty fields, commas inside") << QByteArray("\"\",\"/a,b\"\r\n\"A, B\",\"\"\r\n") << "|/a,b;A, B|" << true;
-    QTest::newRow("LF only") << QByteArray("\"A\",\"/a\"\n\"B\",\"/b\"\n") << "A|/a;B|/b" << false;
-    QTest::newRow("last line without end") << a + b.chopped(2) << "A|/a;B|/b" << false;
-    QTest::newRow("byte-order mark, blank lines at the end") << "\xEF\xBB\xBF" + a + b + "\r\n\n" << "A|/a;B|/b" << false;
-    QTest::newRow("first line blank") << "\r\n" + a << "line 1: the line is blank" << false;
-    QTest::newRow("blank line between") << a + "\r\n" + b << "line 2: the line is blank" << false;
-    QTest::newRow("unquoted name") << a + "A,\"/a\"" << "line 2: the name is not in double quotes" << false;
-    QTest::newRow("unquoted location") << QByteArray("\"A\",/a") << "line 1: the location is not in double quotes" << false;
-    QTest::newRow("one field") << QByteArray("\"A\"") << "line 1: a comma must follow the name's closing double quote" << false;
-    QTest::newRow("text after") << a + b + "\"A\",\"/a\" " << "line 3: text follows the location's closing double quote" << false;
-    QTest::newRow("no closing quote") << QByteArray("\"A\",\"/a") << "line 1: the location has no closing double quote" << false;
-    QTest::newRow("stray carriage return") << QByteArray("\"A\r\",\"/a\"") << "line 1: the line holds a stray carriage return"
-                                           << false;
-    QTest::newRow("seventeen records") << a.repeated(17) << "line 17: a set holds at most 16 records" << false;
-}
-
-void TestSetFile::readForms()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, records);
-    QFETCH(bool, asWritten);
-
-    QList<SetFileRecord> expected;
-    for (const QString &record : records.split(u';', Qt::SkipEmptyParts))
-        expected << SetFileRecord{record.section(u'|', 0, 0), record.section(u'|', 1)};
-    const Result<QList<SetFileRecord>> read = readSetFile(bytes);
-    if (records.startsWith(QLatin1String("line ")))
-        QCOMPARE(read.ok() ? QStringLiteral("read") : read.error(), records);
-    else
-        QCOMPARE((read.ok() ? read.value() : QList<SetFileRecord>{{read.error(), {}}}), expected);
-    if (asWritten)
-        QCOMPARE(writeSetFile(expected), bytes);
-}
-
-void TestSetFile::loadReportsWhatCanNotBeRead()
-{
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    const QString game = writeFile(folder.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1, 1));
-    folder.mkdir(QStringLiteral("folder.crt"));
-    const QString pipe = makeFifo(folder.filePath(QStringLiteral("pipe.crt")));
-    const QString records = QStringLiteral("\"GAME\",\"%1\"\n\"GONE\",\"%2\"\n\"\",\"%3\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%4\"\n")
-                                .arg(game, folder.filePath(QStringLiteral("gone.crt")),
-                                     folder.filePath(QStringLiteral("folder.crt")), pipe);
-    CrtSet set;
-    fillEverySlot(set);
-    set.setSizeMode(SizeMode::Size512kb);
-    FakeUserInterface ui;
-    ui.dialogAnswers << writeFile(folder.filePath(QStringLiteral("set.plk")), records.toUtf8());
-    ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
-
-    loadCrtSet(set, ui);
-
-    // A missing file leaves its slot empty and keeps the later records in theirs.
-    QCOMPARE(ui.log, (QStringList{OpenDialog, "events", "events", messageLine("The Cartridge File GONE is missing!"),
-                                  messageLine("The Cartridge File  is missing!"),
-                                  messageLine("The Cartridge File NO LOCATION is missing!"),
-                                  failureLine(QStringLiteral("The cartridge file for slot 4 \"%1\" can not be read: "
-                                                             "it is not a regular file.").arg(pipe))}));
-    QCOMPARE(set.slotStatus(0), SlotStatus::ExromWarning);
-    QCOMPARE(set.slotName(1) + set.slotLocation(1), QString());
-    QCOMPARE(set.slotTooltip(1), QStringLiteral("Ok"));
-    QCOMPARE(set.slotData(1).bytes(), pattern(SlotDataSize, 51));
-    QCOMPARE(set.slotName(4) + set.slotLocation(4), QStringLiteral("PIPE") + pipe);
-    QCOMPARE(set.slotStatus(4), SlotStatus::Empty);
-    QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
-}
-
-void TestSetFile::loadRefusals_data()
-{
-    QTest::addColumn<QString>("chosen"); // in a folder holding the files below
-    QTest::addColumn<QString>("reason"); // "": the set loads
-
-    QTest::newRow("malformed") << "bad.plk" << "line 2: the line is blank";
-    QTest::newRow("missing") << "missing.plk" << "it does not exist";
-    QTest::newRow("exactly 1 MiB") << "1mib.plk" << "";
-    QTest::newRow("one byte over 1 MiB") << "over.plk" << "it is longer than 1 MiB, far too long for a set file";
-    QTest::newRow("says it is empty, holds megabytes") << "/proc/kallsyms" << "it is longer than 1 MiB, far too long for a set file";
-}
-
-void TestSetFile::loadRefusals()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, reason);
-
-    if (chosen.startsWith(u'/') && !QFile::exists(chosen))
-        QSKIP("this system has no /proc/kallsyms");
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    writeFile(folder.filePath(QStringLiteral("bad.plk")), "\"A\",\"/a\"\r\n\r\n\"B\",\"/b\"\r\n");
-    const QString game = writeFile(folder.filePath(QStringLiteral("game.bin")), cartridgeBytes(4096, 3));
-    const QByteArray record = "\",\"" + game.toUtf8() + "\"\r\n";
-    const QByteArray oneMib = "\"" + QByteArray(1024 * 1024 - 1 - record.size(), 'N') + record;
-    writeFile(folder.filePath(QStringLiteral("1mib.plk")), oneMib);
-    writeFile(folder.filePath(QStringLiteral("over.plk")), "\"N" + oneMib);
-    CrtSet set;
-    fillEverySlot(set);
-    FakeUserInterface ui;
-    ui.dialogAnswers << folder.filePath(chosen);
-    ui.messageAnswers = {MessageAnswer::Ok};
-
-    loadCrtSet(set, ui);
-
-    const QString failure = QStringLiteral("The set file \"%1\" can not be read: %2.").arg(folder.filePath(chosen), reason);
-    QCOMPARE(ui.log, (QStringList{OpenDialog, reason.isEmpty() ? "events" : failureLine(failure)}));
-    QCOMPARE(set.slotData(0).bytes(), reason.isEmpty() ? slotBytesFrom(cartridgeBytes(4096, 3), 0) : pattern(SlotDataSize, 50));
-    QCOMPARE(set.slotName(1), reason.isEmpty() ? "" : "OLD 1");
-}
-
-void TestSetFile::save_data()
-{
-    QTest::addColumn<QStringList>("filled"); // "slot=name|location"
-    QTest::addColumn<QString>("chosen");    // in the folder; "" cancels; "old.plk" is there and longer
-    QTest::addColumn<QByteArray>("written");
-    QTest::addColumn<QString>("message");
-
-    const QStringList gaps{"0=ALPHA|/g/alpha.crt", "2=|/g/no-name.bin", "15=NO LOCATION|"};
-    QTest::newRow("gaps, over a longer file")
-        << gaps << "old.plk" << QByteArray("\"ALPHA\",\"/g/alpha.crt\"\r\n\"\",\"/g/no-name.bin\"\r\n\"NO LOCATION\",\"\"\r\n") << "";
-    QTest::newRow("nothing to save") << QStringList{} << "old.plk" << QByteArray() << "";
-    QTest::newRow("cancelled") << gaps << "" << QByteArray("-") << "";
-    QTest::newRow("a double quote in a name") << QStringList{"10=SAY \"HI\"|/g"} << "-" << QByteArray("-")
-                                              << "Slot A can not be saved in a set file: its name or location holds a "
-                                                 "double quote or a line break.";
-    QTest::newRow("folder missing") << gaps << "missing/set.plk" << QByteArray("-")
-                                    << "The set file \"%1\" can not be written: No such file or directory.";
-}
-
-void TestSetFile::save()
-{
-    QFETCH(QStringList, filled);
-    QFETCH(QString, chosen);
-    QFETCH(QByteArray, written);
-    QFETCH(QString, message);
-
-    QTemporaryDir dir;
-    const QByteArray old = QByteArray("\"OLD\",\"/old.crt\"\r\n").repeated(9);
-    writeFile(dir.filePath(QStringLiteral("old.plk")), old);
-    CrtSet set;
-    set.setSizeMode(SizeMode::Size512kb);
-    for (const QString &slot : filled) {
-        set.setSlotName(slot.section(u'=', 0, 0).toInt(), slot.section(u'=', 1).section(u'|', 0, 0));
-        set.setSlotLocation(slot.section(u'=', 0, 0).toInt(), slot.section(u'|', 1));
+        const QByteArray a = "\"A\",\"/a\"\r\n", b = "\"B\",\"/b\"\r\n";
+        QTest::newRow("worked example, 57 bytes") << QByteArray("\"ALPHA\",\"C:\\games\\alpha.crt\"\r\n\"???\",\"C:\\games\\beta.bin\"\r\n")
+                                                  << "ALPHA|C:\\games\\alpha.crt;???|C:\\games\\beta.bin" << true;
+        QTest::newRow("no records") << QByteArray() << "" << true;
+        QTest::newRow("empty fields, commas inside") << QByteArray("\"\",\"/a,b\"\r\n\"A, B\",\"\"\r\n") << "|/a,b;A, B|" << true;
+        QTest::newRow("LF only") << QByteArray("\"A\",\"/a\"\n\"B\",\"/b\"\n") << "A|/a;B|/b" << false;
+        QTest::newRow("last line without end") << a + b.chopped(2) << "A|/a;B|/b" << false;
+        QTest::newRow("byte-order mark, blank lines at the end") << "\xEF\xBB\xBF" + a + b + "\r\n\n" << "A|/a;B|/b" << false;
+        QTest::newRow("first line blank") << "\r\n" + a << "line 1: the line is blank" << false;
+        QTest::newRow("blank line between") << a + "\r\n" + b << "line 2: the line is blank" << false;
+        QTest::newRow("unquoted name") << a + "A,\"/a\"" << "line 2: the name is not in double quotes" << false;
+        QTest::newRow("unquoted location") << QByteArray("\"A\",/a") << "line 1: the location is not in double quotes" << false;
+        QTest::newRow("one field") << QByteArray("\"A\"") << "line 1: a comma must follow the name's closing double quote" << false;
+        QTest::newRow("text after") << a + b + "\"A\",\"/a\" " << "line 3: text follows the location's closing double quote" << false;
+        QTest::newRow("no closing quote") << QByteArray("\"A\",\"/a") << "line 1: the location has no closing double quote" << false;
+        QTest::newRow("stray carriage return") << QByteArray("\"A\r\",\"/a\"") << "line 1: the line holds a stray carriage return"
+                                               << false;
+        QTest::newRow("seventeen records") << a.repeated(17) << "line 17: a set holds at most 16 records" << false;
     }
-    FakeUserInterface ui;
-    const QString path = chosen.isEmpty() ? chosen : dir.filePath(chosen);
-    if (chosen != QLatin1String("-"))
-        ui.dialogAnswers << path;
-    ui.messageAnswers = {MessageAnswer::Ok};
 
-    saveCrtSet(set, ui);
+    void readForms()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, records);
+        QFETCH(bool, asWritten);
 
-    QStringList log{"save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt"};
-    if (chosen == QLatin1String("-"))
-        log.clear();
-    if (!message.isEmpty())
-        log << failureLine(message.arg(path));
-    QCOMPARE(ui.log, log);
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("old.plk"))), written == "-" ? old : written);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
-}
+        QList<SetFileRecord> expected;
+        for (const QString &record : records.split(u';', Qt::SkipEmptyParts))
+            expected << SetFileRecord{record.section(u'|', 0, 0), record.section(u'|', 1)};
+        const Result<QList<SetFileRecord>> read = readSetFile(bytes);
+        if (records.startsWith(QLatin1String("line ")))
+            QCOMPARE(read.ok() ? QStringLiteral("read") : read.error(), records);
+        else
+            QCOMPARE((read.ok() ? read.value() : QList<SetFileRecord>{{read.error(), {}}}), expected);
+        if (asWritten)
+            QCOMPARE(writeSetFile(expected), bytes);
+    }
+
+    void loadReportsWhatCanNotBeRead()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString game = writeFile(folder.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1, 1));
+        folder.mkdir(QStringLiteral("folder.crt"));
+        const QString pipe = makeFifo(folder.filePath(QStringLiteral("pipe.crt")));
+        const QString records = QStringLiteral("\"GAME\",\"%1\"\n\"GONE\",\"%2\"\n\"\",\"%3\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%4\"\n")
+                                    .arg(game, folder.filePath(QStringLiteral("gone.crt")),
+                                         folder.filePath(QStringLiteral("folder.crt")), pipe);
+        CrtSet set;
+        fillEverySlot(set);
+        set.setSizeMode(SizeMode::Size512kb);
+        FakeUserInterface ui;
+        ui.dialogAnswers << writeFile(folder.filePath(QStringLiteral("set.plk")), records.toUtf8());
+        ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
+
+        loadCrtSet(set, ui);
+
+        // A missing file leaves its slot empty and keeps the later records in theirs.
+        QCOMPARE(ui.log, (QStringList{OpenDialog, "events", "events", messageLine("The Cartridge File GONE is missing!"),
+                                      messageLine("The Cartridge File  is missing!"),
+                                      messageLine("The Cartridge File NO LOCATION is missing!"),
+                                      failureLine(QStringLiteral("The cartridge file for slot 4 \"%1\" can not be read: "
+                                                                 "it is not a regular file.").arg(pipe))}));
+        QCOMPARE(set.slotName(1) + set.slotLocation(1) + set.slotTooltip(1), QStringLiteral("Ok"));
+        QCOMPARE(set.slotData(1).bytes(), pattern(SlotDataSize, 51));
+        QCOMPARE(set.slotName(4) + set.slotLocation(4), QStringLiteral("PIPE") + pipe);
+        QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
+    }
+
+    void loadRefusals_data()
+    {
+        QTest::addColumn<QString>("chosen"); // in a folder holding the files below
+        QTest::addColumn<QString>("reason"); // "": the set loads
+
+        QTest::newRow("malformed") << "bad.plk" << "line 2: the line is blank";
+        QTest::newRow("exactly 1 MiB") << "1mib.plk" << "";
+        QTest::newRow("one byte over 1 MiB") << "over.plk" << "it is longer than 1 MiB, far too long for a set file";
+    }
+
+    void loadRefusals()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        writeFile(folder.filePath(QStringLiteral("bad.plk")), "\"A\",\"/a\"\r\n\r\n\"B\",\"/b\"\r\n");
+        const QString game = writeFile(folder.filePath(QStringLiteral("game.bin")), cartridgeBytes(4096, 3));
+        const QByteArray record = "\",\"" + game.toUtf8() + "\"\r\n";
+        const QByteArray oneMib = "\"" + QByteArray(1024 * 1024 - 1 - record.size(), 'N') + record;
+        writeFile(folder.filePath(QStringLiteral("1mib.plk")), oneMib);
+        writeFile(folder.filePath(QStringLiteral("over.plk")), "\"N" + oneMib);
+        CrtSet set;
+        fillEverySlot(set);
+        FakeUserInterface ui;
+        ui.dialogAnswers << folder.filePath(chosen);
+        ui.messageAnswers = {MessageAnswer::Ok};
+
+        loadCrtSet(set, ui);
+
+        const QString failure = QStringLiteral("The set file \"%1\" can not be read: %2.").arg(folder.filePath(chosen), reason);
+        QCOMPARE(ui.log, (QStringList{OpenDialog, reason.isEmpty() ? "events" : failureLine(failure)}));
+        QCOMPARE(set.slotData(0).bytes(), reason.isEmpty() ? slotBytesFrom(cartridgeBytes(4096, 3), 0) : pattern(SlotDataSize, 50));
+        QCOMPARE(set.slotName(1), reason.isEmpty() ? "" : "OLD 1");
+    }
+
+    void save_data()
+    {
+        QTest::addColumn<QStringList>("filled"); // "slot=name|location"
+        QTest::addColumn<QString>("chosen");    // in the folder; "" cancels; "old.plk" is there and longer
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("message");
+
+        const QStringList gaps{"0=ALPHA|/g/alpha.crt", "2=|/g/no-name.bin", "15=NO LOCATION|"};
+        QTest::newRow("gaps, over a longer file")
+            << gaps << "old.plk" << QByteArray("\"ALPHA\",\"/g/alpha.crt\"\r\n\"\",\"/g/no-name.bin\"\r\n\"NO LOCATION\",\"\"\r\n") << "";
+        QTest::newRow("nothing to save") << QStringList{} << "old.plk" << QByteArray() << "";
+        QTest::newRow("cancelled") << gaps << "" << QByteArray("-") << "";
+        QTest::newRow("a double quote in a name") << QStringList{"10=SAY \"HI\"|/g"} << "-" << QByteArray("-")
+                                                  << "Slot A can not be saved in a set file: its name or location holds a "
+                                                     "double quote or a line break.";
+        QTest::newRow("folder missing") << gaps << "missing/set.plk" << QByteArray("-")
+                                        << "The set file \"%1\" can not be written: No such file or directory.";
+    }
+
+    void save()
+    {
+        QFETCH(QStringList, filled);
+        QFETCH(QString, chosen);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, message);
+
+        QTemporaryDir dir;
+        const QByteArray old = QByteArray("\"OLD\",\"/old.crt\"\r\n").repeated(9);
+        writeFile(dir.filePath(QStringLiteral("old.plk")), old);
+        CrtSet set;
+        set.setSizeMode(SizeMode::Size512kb);
+        for (const QString &slot : filled) {
+            set.setSlotName(slot.section(u'=', 0, 0).toInt(), slot.section(u'=', 1).section(u'|', 0, 0));
+            set.setSlotLocation(slot.section(u'=', 0, 0).toInt(), slot.section(u'|', 1));
+        }
+        FakeUserInterface ui;
+        const QString path = chosen.isEmpty() ? chosen : dir.filePath(chosen);
+        if (chosen != QLatin1String("-"))
+            ui.dialogAnswers << path;
+        ui.messageAnswers = {MessageAnswer::Ok};
+
+        saveCrtSet(set, ui);
+
+        QStringList log{"save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt"};
+        if (chosen == QLatin1String("-"))
+            log.clear();
+        if (!message.isEmpty())
+            log << failureLine(message.arg(path));
+        QCOMPARE(ui.log, log);
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("old.plk"))), written == "-" ? old : written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSetFile)
 #include "tst_setfile.moc"

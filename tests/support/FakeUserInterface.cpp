@@ -16,14 +16,11 @@ QString failureLine(const QString &text)
 
 MessageAnswer FakeUserInterface::showMessage(const MessageBoxRequest &request)
 {
-    const QStringList buttons{"OK", "OK+Cancel", "Yes+No"};
-    log << messageLine(request.text, buttons.at(int(request.buttons)),
+    log << messageLine(request.text, QStringList{"OK", "OK+Cancel", "Yes+No"}.at(int(request.buttons)),
                        request.icon == MessageIcon::Exclamation ? "exclamation" : "none", request.title);
-    if (messageAnswers.isEmpty()) {
+    if (messageAnswers.isEmpty())
         log << QStringLiteral("unscripted message");
-        return MessageAnswer::Ok;
-    }
-    return messageAnswers.takeFirst();
+    return messageAnswers.isEmpty() ? MessageAnswer::Ok : messageAnswers.takeFirst();
 }
 
 FileDialogResult FakeUserInterface::showOpenDialog(const FileDialogRequest &request)
@@ -41,11 +38,9 @@ FileDialogResult FakeUserInterface::answerDialog(const QString &kind, const File
     log << QStringLiteral("%1 dialog [%2] %3|%4%5")
                .arg(kind, request.title, request.filter.description, request.filter.patterns.join(u';'),
                     request.overwritePrompt ? QStringLiteral(" overwrite-prompt") : QString());
-    if (dialogAnswers.isEmpty()) {
+    if (dialogAnswers.isEmpty())
         log << QStringLiteral("unscripted dialog");
-        return {};
-    }
-    const QString path = dialogAnswers.takeFirst();
+    const QString path = dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
     return {path, QFileInfo(path).fileName()};
 }
 
@@ -53,6 +48,5 @@ void FakeUserInterface::watch(const CrtSet &set)
 {
     QObject::connect(&set, &CrtSet::slotStatusChanged, &set, [this](int i) { log << QStringLiteral("status %1").arg(i); });
     QObject::connect(&set, &CrtSet::slotNameChanged, &set, [this](int i) { log << QStringLiteral("name %1").arg(i); });
-    QObject::connect(&set, &CrtSet::slotLocationChanged, &set,
-                     [this](int i) { log << QStringLiteral("location %1").arg(i); });
+    QObject::connect(&set, &CrtSet::slotLocationChanged, &set, [this](int i) { log << QStringLiteral("location %1").arg(i); });
 }

@@ -3,12 +3,10 @@
 #include "CrtSet.h"
 #include "UserInterface.h"
 
-#include <QList>
 #include <QStringList>
 
-// Records every call in order, as one line of text each, and answers from a
-// script. A call the script has no answer for is logged as "unscripted", so
-// the comparison of the log fails.
+// Records every call in order, one line of text each, and answers from a
+// script; a call the script has no answer for is logged as "unscripted".
 class FakeUserInterface : public plakmund::UserInterface {
 public:
     QStringList log;
@@ -30,8 +28,7 @@ private:
 
 // The log line of a message box; by default OK only, no icon, the application's title.
 QString messageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
-                    const QString &icon = QStringLiteral("none"),
-                    const QString &title = plakmund::applicationTitle());
+                    const QString &icon = QStringLiteral("none"), const QString &title = plakmund::applicationTitle());
 
 // The log line of a failure report: OK, exclamation icon, the application's title.
 QString failureLine(const QString &text);

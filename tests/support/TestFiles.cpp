@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 QByteArray pattern(qsizetype length, int seed)
@@ -50,23 +48,4 @@ QString makeFifo(const QString &path)
     if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
         qFatal("cannot make the named pipe %s", qPrintable(path));
     return path;
-}
-
-FileSizeLimit::FileSizeLimit(qint64 maxBytes)
-{
-    // The signal would end the process; the failing write is what is wanted.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    m_previous = qint64(limit.rlim_cur);
-    limit.rlim_cur = rlim_t(maxBytes);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(m_previous);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
 }

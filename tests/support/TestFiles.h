@@ -23,16 +23,3 @@ QByteArray readFile(const QString &path);
 
 // Makes a named pipe at path and returns the path.
 QString makeFifo(const QString &path);
-
-// While alive, no file this process writes may grow past maxBytes: a write
-// beyond fails with EFBIG, as on a full disk, even for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(qint64 maxBytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    qint64 m_previous;
-};

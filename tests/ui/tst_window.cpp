@@ -16,10 +16,6 @@
 
 using namespace plakmund;
 
-Q_DECLARE_METATYPE(plakmund::SlotStatus)
-Q_DECLARE_METATYPE(plakmund::MessageButtons)
-Q_DECLARE_METATYPE(plakmund::MessageAnswer)
-
 namespace {
 
 template <typename Control = QWidget>
@@ -31,14 +27,6 @@ Control *find(const QWidget &window, const QString &name, int index = -1)
 QLineEdit *nameBox(const QWidget &window, int slot)
 {
     return find<QLineEdit>(window, QStringLiteral("txtCRTName"), slot);
-}
-
-int enabledRows(const QWidget &window)
-{
-    int rows = 0;
-    for (int i = 0; i < SlotCount; ++i)
-        rows += nameBox(window, i)->isEnabled() && find(window, QStringLiteral("cmdLoadCRT"), i)->isEnabled();
-    return rows;
 }
 
 // Clicks whatever lies in front at the control's centre, as the user would.
@@ -75,7 +63,10 @@ void answerModal(Answer answer)
     });
 }
 
-const QColor Yellow(255, 255, 0), White(255, 255, 255);
+QColor background(const QWidget *box)
+{
+    return box->palette().color(QPalette::Base);
+}
 
 } // namespace
 
@@ -83,303 +74,227 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void startState();
-    void commands_data();
-    void commands();
-    void drops_data();
-    void drops();
-    void focusHighlight();
-    void statusPictures_data();
-    void statusPictures();
-    void messageBoxes_data();
-    void messageBoxes();
-    void fileDialog();
-    void picturesAndWrappedTitle();
-};
+    void startState()
+    {
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"));
+        QCOMPARE(window.size(), window.maximumSize());
+        QCOMPARE(window.size(), window.minimumSize());
+        const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, "the window opens off the screen's centre");
+        for (const char *hidden : {"txtCRTLoc_15", "picOK", "picError", "picUnkown", "picBlank"})
+            QVERIFY(!find(window, hidden)->isVisible());
+        QCOMPARE(nameBox(window, 7)->font().pointSizeF(), 9.75);
+        const QLabel *title = find<QLabel>(window, "Label2");
+        QCOMPARE(title->font().pointSizeF() + title->font().weight(), 12.0 + QFont::Bold);
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+        QCOMPARE(find<QLabel>(window, "Picture1")->pixmap().size(), QSize(269, 377));
 
-void TestWindow::startState()
-{
-    frmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"));
-    QCOMPARE(window.size(), QSize(544, 480));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
-    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, "the window opens off the screen's centre");
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdLoadCRT_0"));
-    QCOMPARE(enabledRows(window), 16);
-    for (int i = 0; i < SlotCount; ++i) {
-        QVERIFY(nameBox(window, i)->text().isEmpty() && find(window, "picStatus", i)->toolTip().isEmpty());
-        QVERIFY(!find(window, "txtCRTLoc", i)->isVisible());
-    }
-    for (const char *holder : {"picOK", "picError", "picUnkown", "picBlank"})
-        QVERIFY(!find(window, holder)->isVisible());
-    QCOMPARE(nameBox(window, 7)->font().pointSizeF(), 9.75);
-    auto *title = find<QLabel>(window, "Label2");
-    QCOMPARE(title->font().pointSizeF(), 12.0);
-    QCOMPARE(title->font().weight(), QFont::Bold);
-    QCOMPARE(title->palette().color(QPalette::WindowText), QColor(192, 0, 0));
-    QCOMPARE(find<QLabel>(window, "Picture1")->pixmap().size(), QSize(269, 377));
-
-    // Tab skips what can't take the focus: the pictures, the frames and the disabled rows.
-    click(window, "Command4");
-    const QStringList order{"cmdLoadCRT_0", "cmdLoadPLK", "Command1", "Command2", "Command6", "Command5", "txtCRTName_0",
-                            "txtCRTName_1", "txtCRTName_2", "txtCRTName_3", "Command7", "Command8", "Command3",
-                            "cmdLoadCRT_1", "cmdLoadCRT_2", "cmdLoadCRT_3", "Command4"};
-    QStringList visited;
-    for (int i = 0; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, order);
-}
-
-void TestWindow::commands_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shown"); // the first thing the command shows
-    QTest::addColumn<int>("rows");      // enabled rows afterwards; "1mb" and "2mb" start from 512kb, "512kb" from 1mb
-
-    const QString plk = QStringLiteral("Plakmund File(.plk)|*.plk");
-    QTest::newRow("row 5's load button") << "cmdLoadCRT_5" << "" << "open dialog [] Cartridge Rom(.crt, .bin)|*.crt;*.bin" << 16;
-    QTest::newRow("Load CRT Set") << "cmdLoadPLK" << "Load CRT Set" << "open dialog [Load Plakmund File] " + plk << 16;
-    QTest::newRow("Save CRT Set") << "Command1" << "Save CRT Set" << "save dialog [Save Plakmund File] " + plk + " overwrite-prompt" << 16;
-    QTest::newRow("Save BIN File") << "Command2" << "Save BIN File"
-                                   << "save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt" << 16;
-    QTest::newRow("Help") << "Command3" << "Help" << messageLine("No Help available yet. Coming soon!", "OK", "none", "Plakmund") << 16;
-    QTest::newRow("512kb") << "Command4" << "512kb" << "" << 4;
-    QTest::newRow("1mb") << "Command7" << "1mb" << "" << 8;
-    QTest::newRow("2mb, over the frame") << "Command8" << "2mb" << "" << 16;
-    QTest::newRow("Clear All") << "Command6" << "Clear All" << "" << 16;
-    QTest::newRow("Exit") << "Command5" << "Exit" << "" << 16;
-}
-
-void TestWindow::commands()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, caption);
-    QFETCH(QString, shown);
-    QFETCH(int, rows);
-
-    // Every dialog gets a cartridge file, so a row's button shows which slot it
-    // loads; the set and image commands find it is no set file or overwrite it.
-    QTemporaryDir dir;
-    const QString path = writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1, 0, "FIVE"));
-    FakeUserInterface ui;
-    ui.dialogAnswers << path;
-    ui.messageAnswers = {MessageAnswer::Ok};
-    frmMain window(&ui);
-    window.show();
-    if (button == QLatin1String("Command4"))
-        window.crtSet().setSizeMode(SizeMode::Size1mb);
-    if (button == QLatin1String("Command7") || button == QLatin1String("Command8"))
-        window.crtSet().setSizeMode(SizeMode::Size512kb);
-    window.crtSet().setSlotStatus(0, SlotStatus::Ok);
-    window.crtSet().setSlotName(0, QStringLiteral("ZERO"));
-
-    click(window, button);
-
-    QCOMPARE(find<QAbstractButton>(window, button)->text(), caption);
-    QCOMPARE(ui.log.value(0), shown);
-    QCOMPARE(enabledRows(window), rows);
-    QCOMPARE(window.windowTitle().section(u' ', -1), QStringList({"512kb", "1mb", "2mb"}).at(rows / 8));
-    QCOMPARE(window.crtSet().slotName(5), button == QLatin1String("cmdLoadCRT_5") ? "FIVE" : "");
-    QCOMPARE(nameBox(window, 0)->text(), button == QLatin1String("Command6") ? "" : "ZERO");
-    QCOMPARE(find(window, "picStatus", 0)->toolTip(), QStringLiteral("Ok"));
-    QCOMPARE(window.isVisible(), button != QLatin1String("Command5"));
-}
-
-void TestWindow::drops_data()
-{
-    QTest::addColumn<QString>("dropped"); // "files", "text" or "remote"
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<bool>("taken");
-
-    QTest::newRow("two files: the first loads") << "files" << 2 << true;
-    QTest::newRow("a path as text") << "text" << 2 << false;
-    QTest::newRow("a remote file") << "remote" << 2 << false;
-    QTest::newRow("onto a disabled row") << "files" << 9 << false;
-}
-
-void TestWindow::drops()
-{
-    QFETCH(QString, dropped);
-    QFETCH(int, slot);
-    QFETCH(bool, taken);
-
-    QTemporaryDir dir;
-    const QString path = writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 3, 0, "DROPPED"));
-    const QString second = writeFile(dir.filePath(QStringLiteral("second.bin")), cartridgeBytes(16384, 4));
-    FakeUserInterface ui;
-    frmMain window(&ui);
-    window.crtSet().setSizeMode(SizeMode::Size512kb);
-
-    QList<QUrl> urls{QUrl::fromLocalFile(path), QUrl::fromLocalFile(second)};
-    if (dropped == QLatin1String("remote"))
-        urls = {QUrl(QStringLiteral("https://example.org/game.crt"))};
-    QCOMPARE(drop(nameBox(window, slot), dropped == QLatin1String("text") ? QList<QUrl>{} : urls, path), taken);
-    QCOMPARE(ui.log, QStringList());
-    QCOMPARE(nameBox(window, slot)->text(), taken ? QStringLiteral("DROPPED") : QString());
-    QCOMPARE(find<QLineEdit>(window, "txtCRTLoc", slot)->text(), taken ? path : QString());
-}
-
-void TestWindow::focusHighlight()
-{
-    // A default base colour that neither highlight colour can be taken for.
-    const QPalette original = QApplication::palette();
-    QPalette grey = original;
-    grey.setColor(QPalette::Base, Qt::lightGray);
-    QApplication::setPalette(grey);
-    const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
-    const auto background = [](QWidget *box) { return box->palette().color(QPalette::Base); };
-
-    QTemporaryDir dir;
-    const QString raw = writeFile(dir.filePath(QStringLiteral("raw.bin")), cartridgeBytes(8192, 5));
-    frmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::mouseClick(nameBox(window, 3), Qt::LeftButton);
-    QCOMPARE(background(nameBox(window, 3)), Yellow);
-    QTest::mouseClick(nameBox(window, 4), Qt::LeftButton);
-    QCOMPARE(background(nameBox(window, 3)), White);
-    QCOMPARE(background(nameBox(window, 4)), Yellow);
-
-    // A file without header puts the focus into its name box, where a typed name is the slot's name.
-    QVERIFY(drop(nameBox(window, 6), {QUrl::fromLocalFile(raw)}));
-    QCOMPARE(QApplication::focusWidget(), nameBox(window, 6));
-    QCOMPARE(background(nameBox(window, 4)), White);
-    QCOMPARE(background(nameBox(window, 6)), Yellow);
-    QTest::keyClick(nameBox(window, 6), Qt::Key_Home);
-    QTest::keyClicks(nameBox(window, 6), QStringLiteral("MY "));
-    QCOMPARE(window.crtSet().slotName(6), QStringLiteral("MY ???"));
-
-    click(window, "Command4");
-    QCOMPARE(background(nameBox(window, 6)), White);
-    QTest::mouseClick(nameBox(window, 9), Qt::LeftButton);
-    QCOMPARE(background(nameBox(window, 9)), QColor(Qt::lightGray));
-    QCOMPARE(background(nameBox(window, 0)), QColor(Qt::lightGray));
-}
-
-void TestWindow::statusPictures_data()
-{
-    QTest::addColumn<SlotStatus>("status");
-    QTest::addColumn<QString>("holder");
-
-    QTest::newRow("Ok") << SlotStatus::Ok << "picOK";
-    QTest::newRow("ExromWarning") << SlotStatus::ExromWarning << "picError";
-    QTest::newRow("UnknownSettings") << SlotStatus::UnknownSettings << "picError";
-    QTest::newRow("UnknownDetails") << SlotStatus::UnknownDetails << "picUnkown";
-}
-
-void TestWindow::statusPictures()
-{
-    QFETCH(SlotStatus, status);
-    QFETCH(QString, holder);
-
-    frmMain window;
-    const auto picture = [&window](const QString &name, int index = -1) {
-        return find<QLabel>(window, name, index)->pixmap().toImage();
-    };
-    window.crtSet().setSlotStatus(3, status);
-    QCOMPARE(picture("picStatus", 3), picture(holder));
-    QCOMPARE(find(window, "picStatus", 3)->toolTip(), statusTooltip(status));
-    // Empty takes the picture away and leaves the tooltip.
-    window.crtSet().setSlotStatus(3, SlotStatus::Empty);
-    QCOMPARE(picture("picStatus", 3), picture("picBlank"));
-    QCOMPARE(picture("picBlank").pixelColor(8, 8).alpha(), 0);
-    QCOMPARE(find(window, "picStatus", 3)->toolTip(), statusTooltip(status));
-}
-
-void TestWindow::messageBoxes_data()
-{
-    QTest::addColumn<MessageButtons>("buttons");
-    QTest::addColumn<int>("key"); // a key pressed, or 0 to close the box
-    QTest::addColumn<MessageAnswer>("answer");
-
-    QTest::newRow("OK: Return") << MessageButtons::Ok << int(Qt::Key_Return) << MessageAnswer::Ok;
-    QTest::newRow("OK and Cancel: Return takes OK") << MessageButtons::OkCancel << int(Qt::Key_Return) << MessageAnswer::Ok;
-    QTest::newRow("OK and Cancel: Escape") << MessageButtons::OkCancel << int(Qt::Key_Escape) << MessageAnswer::Cancel;
-    QTest::newRow("OK and Cancel: closed") << MessageButtons::OkCancel << 0 << MessageAnswer::Cancel;
-    QTest::newRow("Yes and No: Y") << MessageButtons::YesNo << int(Qt::Key_Y) << MessageAnswer::Yes;
-    QTest::newRow("Yes and No: N") << MessageButtons::YesNo << int(Qt::Key_N) << MessageAnswer::No;
-}
-
-void TestWindow::messageBoxes()
-{
-    QFETCH(MessageButtons, buttons);
-    QFETCH(int, key);
-    QFETCH(MessageAnswer, answer);
-
-    frmMain window;
-    QtUserInterface ui(window);
-    QStringList shown;
-    answerModal<QMessageBox>([&](QMessageBox *box) {
-        shown << box->windowTitle() << box->text() << QString::number(box->icon());
-        key ? QTest::keyClick(box, Qt::Key(key)) : void(box->close());
-    });
-    QCOMPARE(ui.showMessage({QStringLiteral("Line 1\r\nLine 2"), buttons, MessageIcon::Exclamation, "Title"}), answer);
-    QCOMPARE(shown, (QStringList{"Title", "Line 1\r\nLine 2", QString::number(QMessageBox::Warning)}));
-}
-
-void TestWindow::fileDialog()
-{
-    QTemporaryDir dir;
-    frmMain window;
-    QtUserInterface ui(window);
-    QStringList shown;
-    for (const QString &name : {QStringLiteral("games.bin"), QString()}) {
-        answerModal<QFileDialog>([&](QFileDialog *dialog) {
-            shown << dialog->windowTitle() << dialog->nameFilters() << QString::number(dialog->acceptMode())
-                  << QString::number(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name.isEmpty() ? name : dir.filePath(name));
-            name.isEmpty() ? dialog->reject() : static_cast<QDialog *>(dialog)->accept();
-        });
-        const FileDialogResult result = name.isEmpty() ? ui.showOpenDialog({{}, {"Cartridge Rom(.crt, .bin)", {"*.crt", "*.bin"}}})
-                                                       : ui.showSaveDialog({"Save BIN Image", {"Image", {"*.bin"}}, true});
-        QCOMPARE(result.path + u'|' + result.fileName, name.isEmpty() ? "|" : dir.filePath(name) + "|" + name);
-    }
-    QCOMPARE(shown, (QStringList{"Save BIN Image", "Image (*.bin)", "1", "0", "Open", "Cartridge Rom(.crt, .bin) (*.crt *.bin)", "0", "1"}));
-}
-
-void TestWindow::picturesAndWrappedTitle()
-{
-    // A command button shows its icon centred above its caption, which wraps at word boundaries.
-    QPixmap red(16, 16);
-    red.fill(Qt::red);
-    PictureButton button(QStringLiteral("Save BIN File"), QIcon(red), nullptr);
-    button.resize(65, 49);
-    const QImage face = button.grab().toImage();
-    QRect icon, caption;
-    for (int y = 0; y < face.height(); ++y) {
-        for (int x = 0; x < face.width(); ++x) {
-            const QColor colour = face.pixelColor(x, y);
-            if (colour == Qt::red)
-                icon |= QRect(x, y, 1, 1);
-            else if (colour.lightness() < 80)
-                caption |= QRect(x, y, 1, 1);
+        // Tab starts at row 0's button and skips pictures, frames and disabled rows.
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        click(window, "Command4");
+        for (int i = 0; i < 17; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
         }
+        QCOMPARE(visited.join(u' '), QStringLiteral("cmdLoadCRT_0 cmdLoadCRT_0 cmdLoadPLK Command1 Command2 Command6 Command5 "
+                                                    "txtCRTName_0 txtCRTName_1 txtCRTName_2 txtCRTName_3 Command7 Command8 "
+                                                    "Command3 cmdLoadCRT_1 cmdLoadCRT_2 cmdLoadCRT_3 Command4"));
     }
-    QCOMPARE(icon.size(), QSize(16, 16));
-    QVERIFY2(qAbs(icon.center().x() - caption.center().x()) <= 1 && qAbs(icon.center().x() - 32) <= 1, "not centred");
-    QVERIFY2( icon.bottom() < caption.top() && caption.bottom() < 46, "the caption is not below the icon");
-    QVERIFY2(caption.height() > button.fontMetrics().height(), "the caption is not on two lines");
 
-    // The title wraps at word boundaries onto a second line rather than being cut off.
-    frmMain window;
-    QLabel *label = find<QLabel>(window, "Label2");
-    const QImage title = label->grab().toImage();
-    QList<int> redRows;
-    for (int y = 0; y < title.height(); ++y) {
-        for (int x = 0; x < title.width(); ++x)
-            if (title.pixelColor(x, y).red() > 120 && title.pixelColor(x, y).green() < 60) {
-                redRows << y;
-                break;
-            }
+    void commands_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown"); // the first thing the command shows
+        QTest::addColumn<int>("rows");      // enabled rows after; "1mb" and "2mb" start in 512kb, "512kb" in 1mb
+
+        const QString plk = QStringLiteral("Plakmund File(.plk)|*.plk");
+        QTest::newRow("row 5") << "cmdLoadCRT_5" << "" << "open dialog [] Cartridge Rom(.crt, .bin)|*.crt;*.bin" << 16;
+        QTest::newRow("Load CRT Set") << "cmdLoadPLK" << "Load CRT Set" << "open dialog [Load Plakmund File] " + plk << 16;
+        QTest::newRow("Save CRT Set") << "Command1" << "Save CRT Set" << "save dialog [Save Plakmund File] " + plk + " overwrite-prompt" << 16;
+        QTest::newRow("Save BIN File") << "Command2" << "Save BIN File"
+                                       << "save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt" << 16;
+        QTest::newRow("Help") << "Command3" << "Help" << messageLine("No Help available yet. Coming soon!", "OK", "none", "Plakmund") << 16;
+        QTest::newRow("512kb") << "Command4" << "512kb" << "" << 4;
+        QTest::newRow("1mb") << "Command7" << "1mb" << "" << 8;
+        QTest::newRow("2mb, in front of the frame") << "Command8" << "2mb" << "" << 16;
+        QTest::newRow("Clear All") << "Command6" << "Clear All" << "" << 16;
+        QTest::newRow("Exit") << "Command5" << "Exit" << "" << 16;
     }
-    QVERIFY2(!redRows.isEmpty() && redRows.last() - redRows.first() > QFontMetrics(label->font()).height(), "the title is one line");
-}
+
+    void commands()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        QFETCH(int, rows);
+
+        // Every dialog gets a cartridge file, so a row's button shows which slot it
+        // loads; the set and image commands find it is no set file or overwrite it.
+        QTemporaryDir dir;
+        FakeUserInterface ui;
+        ui.dialogAnswers << writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1, 0, "FIVE"));
+        ui.messageAnswers = {MessageAnswer::Ok};
+        frmMain window(&ui);
+        window.show();
+        if (rows < 16 || button == QLatin1String("Command8"))
+            window.crtSet().setSizeMode(rows == 4 ? SizeMode::Size1mb : SizeMode::Size512kb);
+        window.crtSet().setSlotStatus(0, SlotStatus::Ok);
+        window.crtSet().setSlotName(0, QStringLiteral("ZERO"));
+
+        click(window, button);
+
+        QCOMPARE(find<QAbstractButton>(window, button)->text(), caption);
+        QCOMPARE(ui.log.value(0), shown);
+        int enabled = 0;
+        for (int i = 0; i < SlotCount; ++i)
+            enabled += nameBox(window, i)->isEnabled() + find(window, "cmdLoadCRT", i)->isEnabled();
+        QCOMPARE(enabled, 2 * rows);
+        QCOMPARE(window.windowTitle().section(u' ', -1), QStringList({"512kb", "1mb", "2mb"}).at(rows / 8));
+        QCOMPARE(window.crtSet().slotName(5), button == QLatin1String("cmdLoadCRT_5") ? "FIVE" : "");
+        QCOMPARE(nameBox(window, 0)->text(), button == QLatin1String("Command6") ? "" : "ZERO");
+        QCOMPARE(find(window, "picStatus", 0)->toolTip(), QStringLiteral("Ok"));
+        QCOMPARE(window.isVisible(), button != QLatin1String("Command5"));
+    }
+
+    void dropsAndStatusPictures()
+    {
+        QTemporaryDir dir;
+        const QUrl game = QUrl::fromLocalFile(writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 3, 1, "DROPPED")));
+        FakeUserInterface ui;
+        frmMain window(&ui);
+        window.crtSet().setSizeMode(SizeMode::Size512kb);
+        QVERIFY(!drop(nameBox(window, 1), {}, game.toLocalFile()));
+        QVERIFY(!drop(nameBox(window, 1), {QUrl(QStringLiteral("https://example.org/game.crt"))}));
+        QVERIFY(!drop(nameBox(window, 9), {game}));
+        QVERIFY(drop(nameBox(window, 2), {game, QUrl::fromLocalFile(dir.path())}));
+        QCOMPARE(ui.log, QStringList());
+        QCOMPARE(nameBox(window, 1)->text() + nameBox(window, 9)->text() + nameBox(window, 2)->text(), "DROPPED");
+        QCOMPARE(find<QLineEdit>(window, "txtCRTLoc", 2)->text(), game.toLocalFile());
+
+        const auto picture = [&window](const char *name, int index = -1) { return find<QLabel>(window, name, index)->pixmap().toImage(); };
+        QCOMPARE(picture("picStatus", 2), picture("picError"));
+        const QList<QPair<SlotStatus, const char *>> holders{{SlotStatus::Ok, "picOK"}, {SlotStatus::ExromWarning, "picError"},
+            {SlotStatus::UnknownSettings, "picError"}, {SlotStatus::UnknownDetails, "picUnkown"}};
+        for (const auto &[status, holder] : holders) {
+            window.crtSet().setSlotStatus(2, status);
+            QCOMPARE(picture("picStatus", 2), picture(holder));
+            // Empty takes the picture away and leaves the tooltip.
+            window.crtSet().setSlotStatus(2, SlotStatus::Empty);
+            QCOMPARE(picture("picStatus", 2), picture("picBlank"));
+            QCOMPARE(find(window, "picStatus", 2)->toolTip(), statusTooltip(status));
+        }
+        QCOMPARE(picture("picBlank").pixelColor(8, 8).alpha(), 0);
+    }
+
+    void focusHighlight()
+    {
+        // A default base colour that neither highlight colour can be taken for.
+        const QPalette original = QApplication::palette();
+        QPalette grey = original;
+        grey.setColor(QPalette::Base, Qt::lightGray);
+        QApplication::setPalette(grey);
+        const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+
+        QTemporaryDir dir;
+        const QString raw = writeFile(dir.filePath(QStringLiteral("raw.bin")), cartridgeBytes(8192, 5));
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(nameBox(window, 3), Qt::LeftButton);
+        QCOMPARE(background(nameBox(window, 3)), QColor(255, 255, 0));
+        QTest::mouseClick(nameBox(window, 4), Qt::LeftButton);
+        QCOMPARE(background(nameBox(window, 3)), QColor(255, 255, 255));
+
+        // A file without header puts the focus into its name box, where a typed name is the slot's name.
+        QVERIFY(drop(nameBox(window, 6), {QUrl::fromLocalFile(raw)}));
+        QCOMPARE(QApplication::focusWidget(), nameBox(window, 6));
+        QCOMPARE(background(nameBox(window, 4)), QColor(255, 255, 255));
+        QCOMPARE(background(nameBox(window, 6)), QColor(255, 255, 0));
+        QTest::keyClick(nameBox(window, 6), Qt::Key_Home);
+        QTest::keyClicks(nameBox(window, 6), QStringLiteral("MY "));
+        QCOMPARE(window.crtSet().slotName(6), QStringLiteral("MY ???"));
+
+        click(window, "Command4");
+        QCOMPARE(background(nameBox(window, 6)), QColor(255, 255, 255));
+        QTest::mouseClick(nameBox(window, 9), Qt::LeftButton);
+        QCOMPARE(background(nameBox(window, 9)), QColor(Qt::lightGray));
+    }
+
+    void messageBoxesAndDialogs()
+    {
+        frmMain window;
+        QtUserInterface ui(window);
+        QStringList shown;
+        // Return takes the default, Escape and the close button count as Cancel.
+        const QList<QPair<MessageButtons, int>> presses{{MessageButtons::OkCancel, Qt::Key_Return},
+            {MessageButtons::OkCancel, Qt::Key_Escape}, {MessageButtons::OkCancel, 0}, {MessageButtons::YesNo, Qt::Key_Y},
+            {MessageButtons::YesNo, Qt::Key_N}, {MessageButtons::Ok, Qt::Key_Return}};
+        for (const auto &[buttons, key] : presses) {
+            answerModal<QMessageBox>([&, key = key](QMessageBox *box) {
+                shown << box->windowTitle() + box->text() + QString::number(box->icon());
+                key ? QTest::keyClick(box, Qt::Key(key)) : void(box->close());
+            });
+            shown << QString::number(int(ui.showMessage({QStringLiteral("A\r\nB"), buttons, MessageIcon::Exclamation, "T"})));
+        }
+        QCOMPARE(shown.join(u' '), QStringLiteral("TA\r\nB2 0 TA\r\nB2 1 TA\r\nB2 1 TA\r\nB2 2 TA\r\nB2 3 TA\r\nB2 0"));
+
+        QTemporaryDir dir;
+        shown.clear();
+        for (const QString &name : {QStringLiteral("games.bin"), QString()}) {
+            answerModal<QFileDialog>([&](QFileDialog *dialog) {
+                shown << dialog->windowTitle() << dialog->nameFilters() << QString::number(dialog->acceptMode())
+                      << QString::number(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(dir.filePath(name));
+                name.isEmpty() ? dialog->reject() : static_cast<QDialog *>(dialog)->accept();
+            });
+            const FileDialogResult result = name.isEmpty() ? ui.showOpenDialog({{}, {"Rom(.crt, .bin)", {"*.crt", "*.bin"}}})
+                                                           : ui.showSaveDialog({"Save BIN Image", {"Image", {"*.bin"}}, true});
+            shown << result.path + u'|' + result.fileName;
+        }
+        QCOMPARE(shown, (QStringList{"Save BIN Image", "Image (*.bin)", "1", "0", dir.filePath("games.bin") + "|games.bin", "Open",
+                                     "Rom(.crt, .bin) (*.crt *.bin)", "0", "1", "|"}));
+    }
+
+    void picturesAndWrappedTitle()
+    {
+        // A command button shows its icon centred above its caption, which wraps at word boundaries.
+        QPixmap red(16, 16);
+        red.fill(Qt::red);
+        PictureButton button(QStringLiteral("Save BIN File"), QIcon(red), nullptr);
+        button.resize(65, 49);
+        const QImage face = button.grab().toImage();
+        QRect icon, caption;
+        for (int y = 0; y < face.height(); ++y) {
+            for (int x = 0; x < face.width(); ++x) {
+                const QColor colour = face.pixelColor(x, y);
+                if (colour == Qt::red)
+                    icon |= QRect(x, y, 1, 1);
+                else if (colour.lightness() < 80)
+                    caption |= QRect(x, y, 1, 1);
+            }
+        }
+        QCOMPARE(icon.size(), QSize(16, 16));
+        QVERIFY2(qAbs(icon.center().x() - caption.center().x()) <= 1 && qAbs(icon.center().x() - 32) <= 1, "not centred");
+        QVERIFY2(icon.bottom() < caption.top() && caption.bottom() < 46, "the caption is not below the icon");
+        QVERIFY2(caption.height() > button.fontMetrics().height(), "the caption is not on two lines");
+
+        // The title wraps onto a second line rather than being cut off.
+        frmMain window;
+        QLabel *label = find<QLabel>(window, "Label2");
+        const QImage title = label->grab().toImage();
+        QRect text;
+        for (int y = 0; y < title.height(); ++y) {
+            for (int x = 0; x < title.width(); ++x)
+                text |= title.pixelColor(x, y).red() > 120 && title.pixelColor(x, y).green() < 60 ? QRect(x, y, 1, 1) : QRect();
+        }
+        QVERIFY2(text.height() > label->fontMetrics().height() && text.left() > 0 && text.right() < title.width() - 1,
+                 "the title is not two whole lines");
+    }
+};
 
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
