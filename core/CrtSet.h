@@ -66,8 +66,6 @@ class CrtSet : public QObject {
 public:
     explicit CrtSet(QObject *parent = nullptr);
 
-    const CrtSlot &slot(int index) const { return m_slots.at(index); }
-
     QString slotName(int index) const { return m_slots.at(index).displayName; }
     void setSlotName(int index, const QString &name);
 

@@ -36,7 +36,9 @@ void SlotNameBox::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    emit filesDropped(paths);
+    // Handled once the drop has returned, so the program the file came from
+    // does not wait while the load asks its questions.
+    QMetaObject::invokeMethod(this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
 }
 
 QStringList SlotNameBox::droppedPaths(const QDropEvent &event) const

@@ -25,7 +25,6 @@ constexpr ControlPlacement Placements[] = {
     {u"cmdLoadCRT", 120, 120, 615, 375, 360},
     {u"txtCRTName", 720, 120, 2745, 405, 360},
     {u"picStatus", 3480, 210, 240, 240, 360},
-    {u"txtCRTLoc", 9360, 120, 5655, 375, 360},
     {u"Frame2", 3960, 50, 4095, 855},
     {u"Label2", 120, 120, 3615, 735},
     {u"Picture1", 3960, 1005, 4065, 5685},
@@ -39,10 +38,6 @@ constexpr ControlPlacement Placements[] = {
     {u"Command4", 360, 240, 650, 300},
     {u"Command7", 120, 600, 615, 300},
     {u"Command8", 840, 6600, 615, 300},
-    {u"picOK", 9480, 6240, 255, 255},
-    {u"picError", 9480, 6600, 255, 255},
-    {u"picUnkown", 10200, 6600, 255, 255},
-    {u"picBlank", 9720, 6360, 255, 255},
 };
 
 constexpr double TwipsPerPixel = 15.0;
@@ -80,9 +75,7 @@ QString memberName(QStringView name, int index)
 
 QStringList frontToBackOrder()
 {
-    return QStringList{QStringLiteral("picUnkown")} + members(u"cmdLoadCRT", 15, 1)
-        + QStringList{QStringLiteral("Frame2"), QStringLiteral("picBlank")} + members(u"picStatus", 15, 0)
-        + QStringList{QStringLiteral("picError"), QStringLiteral("picOK")} + members(u"txtCRTLoc", 15, 0)
+    return members(u"cmdLoadCRT", 15, 1) + QStringList{QStringLiteral("Frame2")} + members(u"picStatus", 15, 0)
         + QStringList{QStringLiteral("Command8"), QStringLiteral("Frame1"), QStringLiteral("Picture1")}
         + members(u"txtCRTName", 15, 0) + QStringList{memberName(u"cmdLoadCRT", 0)};
 }
@@ -93,13 +86,9 @@ QStringList tabOrder()
                        QStringLiteral("Command2"), QStringLiteral("Command6"), QStringLiteral("Command5")}
         + members(u"txtCRTName", 0, 15)
         + QStringList{QStringLiteral("Picture1"), QStringLiteral("Frame1"), QStringLiteral("Command7"),
-                      QStringLiteral("Command8")}
-        + members(u"txtCRTLoc", 0, 15)
-        + QStringList{QStringLiteral("picOK"), QStringLiteral("picError"), memberName(u"picStatus", 0),
-                      QStringLiteral("Command3")}
-        + members(u"picStatus", 1, 15)
-        + QStringList{QStringLiteral("picBlank"), QStringLiteral("Frame2"), QStringLiteral("Label2")}
-        + members(u"cmdLoadCRT", 1, 15) + QStringList{QStringLiteral("Command4"), QStringLiteral("picUnkown")};
+                      QStringLiteral("Command8"), memberName(u"picStatus", 0), QStringLiteral("Command3")}
+        + members(u"picStatus", 1, 15) + QStringList{QStringLiteral("Frame2"), QStringLiteral("Label2")}
+        + members(u"cmdLoadCRT", 1, 15) + QStringList{QStringLiteral("Command4")};
 }
 
 } // namespace plakmund

@@ -8,8 +8,8 @@
 #include "WindowLayout.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 
 namespace plakmund {
@@ -36,31 +36,26 @@ QFont sansFont(qreal pointSize, QFont::Weight weight)
     return font;
 }
 
-// A large command button: its 16 x 16 icon above its caption.
-PictureButton *commandButton(QWidget *container, QStringView name, const QString &caption, const QString &icon)
+// A picture at its size in device-independent pixels, sharp on a screen of
+// this pixel ratio where a name@2x version lies beside it.
+QPixmap picture(const QString &path, QSize size, qreal pixelRatio)
 {
-    return placed(new PictureButton(caption, QIcon(icon), container), name);
+    return QIcon(path).pixmap(size, pixelRatio);
 }
 
-QPushButton *sizeButton(QWidget *container, QStringView name, const QString &caption)
-{
-    return placed(new QPushButton(caption, container), name);
-}
-
-// A hidden picture box that holds one status picture for the rows to copy.
-QLabel *statusHolder(QWidget *window, QStringView name, const QString &picture)
-{
-    auto *holder = placed(new QLabel(window), name);
-    holder->setPixmap(QPixmap(picture));
-    holder->hide();
-    return holder;
-}
-
-void setBackground(QWidget &box, const QColor &color)
+// A forced background with a text colour to match, whatever the desktop's palette.
+void setColours(QWidget &box, const QColor &background)
 {
     QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::black);
     box.setPalette(palette);
+}
+
+// What a status means, in words for the tooltip and for screen readers.
+QString statusText(SlotStatus status)
+{
+    return status == SlotStatus::Empty ? QStringLiteral("No cartridge") : statusTooltip(status);
 }
 
 const QString FolderIcon = QStringLiteral(":/assets/folder.png");
@@ -74,15 +69,16 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
 
+    m_picOK = picture(QStringLiteral(":/assets/status-ok.png"), {16, 16}, devicePixelRatioF());
+    m_picError = picture(QStringLiteral(":/assets/status-error.png"), {16, 16}, devicePixelRatioF());
+    m_picUnkown = picture(QStringLiteral(":/assets/status-unknown.png"), {16, 16}, devicePixelRatioF());
     createSlotRows();
     createTitleAndPicture();
     createCommands();
-    createStatusHolders();
     arrangeControls();
     m_cmdLoadCRT[0]->setFocus();
 
     connect(&m_set, &CrtSet::slotNameChanged, this, &frmMain::showSlotName);
-    connect(&m_set, &CrtSet::slotLocationChanged, this, &frmMain::showSlotLocation);
     connect(&m_set, &CrtSet::slotStatusChanged, this, &frmMain::showSlotStatus);
     connect(&m_set, &CrtSet::sizeModeChanged, this, &frmMain::showSizeMode);
     formLoad();
@@ -101,30 +97,66 @@ void frmMain::focusSlotName(int index)
     m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
 }
 
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (auto *button = qobject_cast<QPushButton *>(watched); button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
+    const auto box = std::find(m_txtCRTName.begin(), m_txtCRTName.end(), watched);
+    if (box == m_txtCRTName.end() || (key != Qt::Key_Up && key != Qt::Key_Down))
+        return QWidget::eventFilter(watched, event);
+    const int step = key == Qt::Key_Up ? -1 : 1;
+    for (int row = int(box - m_txtCRTName.begin()) + step; row >= 0 && row < SlotCount; row += step) {
+        if (m_set.isRowEnabled(row)) {
+            m_txtCRTName[row]->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        showTitleColour();
+    QWidget::changeEvent(event);
+}
+
+QPushButton *frmMain::keyboardButton(QPushButton *button)
+{
+    button->installEventFilter(this);
+    return button;
+}
+
 void frmMain::createSlotRows()
 {
     const QFont nameFont = sansFont(9.75, QFont::Normal);
     for (int i = 0; i < SlotCount; ++i) {
-        QPushButton *load = placed(new QPushButton(this), u"cmdLoadCRT", i);
-        load->setIcon(QIcon(FolderIcon));
+        const QString slot = slotNumberText(i);
+        QPushButton *load = keyboardButton(placed(new QPushButton(QIcon(FolderIcon), QString(), this), u"cmdLoadCRT", i));
         load->setIconSize({16, 16});
+        load->setToolTip(QStringLiteral("Load cartridge into slot ") + slot);
+        load->setAccessibleName(load->toolTip());
         connect(load, &QPushButton::clicked, this, [this, i] { on_cmdLoadCRT_clicked(i); });
         m_cmdLoadCRT[i] = load;
 
         SlotNameBox *name = placed(new SlotNameBox(this), u"txtCRTName", i);
         name->setFont(nameFont);
+        name->setAccessibleName(QStringLiteral("Slot %1 name").arg(slot));
+        name->installEventFilter(this);
         // What the user types is the slot's display name at once.
         connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.setSlotName(i, text); });
-        connect(name, &SlotNameBox::filesDropped, this,
-                [this, i](const QStringList &paths) { on_txtCRTName_filesDropped(i, paths); });
+        connect(name, &SlotNameBox::filesDropped, this, [this, i](const QStringList &paths) { on_txtCRTName_filesDropped(i, paths); });
         connect(name, &SlotNameBox::focusGained, this, [this, i] { on_txtCRTName_focusGained(i); });
         connect(name, &SlotNameBox::focusLost, this, [this, i] { on_txtCRTName_focusLost(i); });
         m_txtCRTName[i] = name;
 
         m_picStatus[i] = placed(new QLabel(this), u"picStatus", i);
-
-        m_txtCRTLoc[i] = placed(new QLineEdit(this), u"txtCRTLoc", i);
-        m_txtCRTLoc[i]->hide();
+        showSlotStatus(i);
     }
 }
 
@@ -132,18 +164,22 @@ void frmMain::createTitleAndPicture()
 {
     auto *frame = placed(new QGroupBox(this), u"Frame2");
     frame->setAutoFillBackground(true);
-    auto *title = placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
-    title->setFont(sansFont(12, QFont::Bold));
-    QPalette palette = title->palette();
-    palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    title->setPalette(palette);
-    title->setAlignment(Qt::AlignCenter);
-    title->setWordWrap(true);
+    frame->setAccessibleName(QStringLiteral("Title"));
+    m_title = placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
+    m_title->setFont(sansFont(12, QFont::Bold));
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setWordWrap(true);
+    m_title->setAccessibleDescription(QStringLiteral("The program's name"));
+    showTitleColour();
 
     auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
     board->setLineWidth(1);
-    board->setPixmap(QPixmap(QStringLiteral(":/assets/board.bmp")));
+    QIcon photograph(QStringLiteral(":/assets/board.bmp"));
+    photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
+    board->setPixmap(photograph.pixmap(QSize(269, 377), devicePixelRatioF()));
+    board->setAccessibleName(QStringLiteral("Cartridge board"));
+    board->setAccessibleDescription(QStringLiteral("Photograph of the Kestrix board: its EPROM, switches, LEDs and edge connector"));
 }
 
 void frmMain::createCommands()
@@ -151,34 +187,42 @@ void frmMain::createCommands()
     // Opaque, as it covers the lower edge of the board picture.
     auto *frame = placed(new QGroupBox(this), u"Frame1");
     frame->setAutoFillBackground(true);
-    connect(commandButton(frame, u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon), &QPushButton::clicked,
-            this, &frmMain::on_cmdLoadPLK_clicked);
-    connect(commandButton(frame, u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png")),
-            &QPushButton::clicked, this, &frmMain::on_Command1_clicked);
-    connect(commandButton(frame, u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png")),
-            &QPushButton::clicked, this, &frmMain::on_Command2_clicked);
-    connect(commandButton(frame, u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png")),
-            &QPushButton::clicked, this, &frmMain::on_Command6_clicked);
-    connect(commandButton(frame, u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png")),
-            &QPushButton::clicked, this, &frmMain::on_Command3_clicked);
-    connect(commandButton(frame, u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png")),
-            &QPushButton::clicked, this, &frmMain::on_Command5_clicked);
+    frame->setAccessibleName(QStringLiteral("Commands"));
+    struct Command {
+        QStringView name;
+        QString caption;
+        QString icon;
+        QKeySequence shortcut;
+        void (frmMain::*handler)();
+    };
+    const Command commands[] = {
+        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
+        {u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png"), QKeySequence::Save,
+         &frmMain::on_Command1_clicked},
+        {u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png"), QKeySequence(Qt::CTRL | Qt::Key_B),
+         &frmMain::on_Command2_clicked},
+        {u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png"), {}, &frmMain::on_Command6_clicked},
+        {u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png"), QKeySequence::HelpContents,
+         &frmMain::on_Command3_clicked},
+        // Where the desktop has no key to quit with, Ctrl+Q as on most.
+        {u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png"),
+         QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)), &frmMain::on_Command5_clicked},
+    };
+    for (const Command &command : commands) {
+        QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, QIcon(command.icon), frame), command.name));
+        button->setShortcut(command.shortcut);
+        if (!command.shortcut.isEmpty())
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(command.caption, command.shortcut.toString(QKeySequence::NativeText)));
+        connect(button, &QPushButton::clicked, this, command.handler);
+    }
 
-    connect(sizeButton(frame, u"Command4", QStringLiteral("512kb")), &QPushButton::clicked, this,
+    connect(keyboardButton(placed(new QPushButton(QStringLiteral("512kb"), frame), u"Command4")), &QPushButton::clicked, this,
             &frmMain::on_Command4_clicked);
-    connect(sizeButton(frame, u"Command7", QStringLiteral("1mb")), &QPushButton::clicked, this,
+    connect(keyboardButton(placed(new QPushButton(QStringLiteral("1mb"), frame), u"Command7")), &QPushButton::clicked, this,
             &frmMain::on_Command7_clicked);
     // "2mb" belongs to the window, not to the frame, and lies in front of it.
-    connect(sizeButton(this, u"Command8", QStringLiteral("2mb")), &QPushButton::clicked, this,
+    connect(keyboardButton(placed(new QPushButton(QStringLiteral("2mb"), this), u"Command8")), &QPushButton::clicked, this,
             &frmMain::on_Command8_clicked);
-}
-
-void frmMain::createStatusHolders()
-{
-    m_picOK = statusHolder(this, u"picOK", QStringLiteral(":/assets/status-ok.png"));
-    m_picError = statusHolder(this, u"picError", QStringLiteral(":/assets/status-error.png"));
-    m_picUnkown = statusHolder(this, u"picUnkown", QStringLiteral(":/assets/status-unknown.png"));
-    m_picBlank = statusHolder(this, u"picBlank", QStringLiteral(":/assets/status-blank.png"));
 }
 
 void frmMain::arrangeControls()
@@ -202,35 +246,37 @@ void frmMain::arrangeControls()
 void frmMain::showSlotName(int index)
 {
     // Setting the text a box already has would move the user's cursor.
+    SlotNameBox *box = m_txtCRTName[index];
     const QString name = m_set.slotName(index);
-    if (m_txtCRTName[index]->text() != name)
-        m_txtCRTName[index]->setText(name);
-}
-
-void frmMain::showSlotLocation(int index)
-{
-    m_txtCRTLoc[index]->setText(m_set.slotLocation(index));
+    if (box->text() == name)
+        return;
+    box->setText(name);
+    if (focusWidget() == box)
+        box->selectAll();
 }
 
 void frmMain::showSlotStatus(int index)
 {
-    const QLabel *holder = m_picBlank;
+    QPixmap shown;
     switch (m_set.slotStatus(index)) {
     case SlotStatus::Empty:
         break;
     case SlotStatus::Ok:
-        holder = m_picOK;
+        shown = m_picOK;
         break;
     case SlotStatus::ExromWarning:
     case SlotStatus::UnknownSettings:
-        holder = m_picError;
+        shown = m_picError;
         break;
     case SlotStatus::UnknownDetails:
-        holder = m_picUnkown;
+        shown = m_picUnkown;
         break;
     }
-    m_picStatus[index]->setPixmap(holder->pixmap());
+    m_picStatus[index]->setPixmap(shown);
     m_picStatus[index]->setToolTip(m_set.slotTooltip(index));
+    const QString text = statusText(m_set.slotStatus(index));
+    m_picStatus[index]->setAccessibleName(QStringLiteral("Slot %1 status: %2").arg(slotNumberText(index), text));
+    m_txtCRTName[index]->setAccessibleDescription(text);
 }
 
 void frmMain::showSizeMode()
@@ -240,6 +286,15 @@ void frmMain::showSizeMode()
         m_cmdLoadCRT[i]->setEnabled(m_set.isRowEnabled(i));
     }
     setWindowTitle(windowCaption(m_set.sizeMode()));
+}
+
+void frmMain::showTitleColour()
+{
+    // Dark red on a light frame; on a dark one a lighter red keeps it readable.
+    QPalette palette = m_title->palette();
+    const bool darkFrame = palette.color(QPalette::Window).lightness() < 128;
+    palette.setColor(QPalette::WindowText, darkFrame ? QColor(255, 112, 112) : QColor(192, 0, 0));
+    m_title->setPalette(palette);
 }
 
 void frmMain::formLoad()
@@ -259,12 +314,12 @@ void frmMain::on_txtCRTName_filesDropped(int index, const QStringList &paths)
 
 void frmMain::on_txtCRTName_focusGained(int index)
 {
-    setBackground(*m_txtCRTName[index], QColor(255, 255, 0));
+    setColours(*m_txtCRTName[index], QColor(255, 255, 0));
 }
 
 void frmMain::on_txtCRTName_focusLost(int index)
 {
-    setBackground(*m_txtCRTName[index], QColor(255, 255, 255));
+    setColours(*m_txtCRTName[index], QColor(255, 255, 255));
 }
 
 void frmMain::on_cmdLoadPLK_clicked()

@@ -3,12 +3,12 @@
 #include "CrtSet.h"
 #include "QtUserInterface.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace plakmund {
@@ -29,21 +29,27 @@ public:
 
     CrtSet &crtSet() { return m_set; }
 
-    // Moves the keyboard focus to slot i's name box.
+    // Moves the keyboard focus to slot i's name box; the name shown there next
+    // is selected, so that what the user types replaces it.
     void focusSlotName(int index);
+
+protected:
+    // Return and Enter press a focused button; Up and Down move between name boxes.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createSlotRows();
     void createTitleAndPicture();
     void createCommands();
-    void createStatusHolders();
     void arrangeControls();
+    QPushButton *keyboardButton(QPushButton *button);
 
-    // Each follows one kind of change of the set.
+    // Each follows one kind of change of the set or of the desktop.
     void showSlotName(int index);
-    void showSlotLocation(int index);
     void showSlotStatus(int index);
     void showSizeMode();
+    void showTitleColour();
 
     void formLoad();
     void on_cmdLoadCRT_clicked(int index);
@@ -67,11 +73,9 @@ private:
     std::array<QPushButton *, SlotCount> m_cmdLoadCRT{};
     std::array<SlotNameBox *, SlotCount> m_txtCRTName{};
     std::array<QLabel *, SlotCount> m_picStatus{};
-    std::array<QLineEdit *, SlotCount> m_txtCRTLoc{};
-    QLabel *m_picOK = nullptr;
-    QLabel *m_picError = nullptr;
-    QLabel *m_picUnkown = nullptr;
-    QLabel *m_picBlank = nullptr;
+    QLabel *m_title = nullptr;
+    // The status pictures, decoded once for all rows; the empty status shows none.
+    QPixmap m_picOK, m_picError, m_picUnkown;
 };
 
 } // namespace plakmund

@@ -5,11 +5,14 @@
 #include "WindowLayout.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -68,6 +71,28 @@ QColor background(const QWidget *box)
     return box->palette().color(QPalette::Base);
 }
 
+// The rectangle around the pixels of an image that pass the test.
+template <typename Test>
+QRect pixelsWhere(const QImage &image, Test test)
+{
+    QRect found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            found |= test(image.pixelColor(x, y)) ? QRect(x, y, 1, 1) : QRect();
+    return found;
+}
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    return (std::max(luminance(a), luminance(b)) + 0.05) / (std::min(luminance(a), luminance(b)) + 0.05);
+}
+
 } // namespace
 
 class TestWindow : public QObject {
@@ -84,8 +109,6 @@ private slots:
         QCOMPARE(window.size(), window.minimumSize());
         const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
         QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, "the window opens off the screen's centre");
-        for (const char *hidden : {"txtCRTLoc_15", "picOK", "picError", "picUnkown", "picBlank"})
-            QVERIFY(!find(window, hidden)->isVisible());
         QCOMPARE(nameBox(window, 7)->font().pointSizeF(), 9.75);
         const QLabel *title = find<QLabel>(window, "Label2");
         QCOMPARE(title->font().pointSizeF() + title->font().weight(), 12.0 + QFont::Bold);
@@ -163,34 +186,34 @@ private slots:
     void dropsAndStatusPictures()
     {
         QTemporaryDir dir;
-        const QUrl game = QUrl::fromLocalFile(writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 3, 1, "DROPPED")));
+        const QUrl game = QUrl::fromLocalFile(writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 3, 0, "DROPPED")));
         FakeUserInterface ui;
         frmMain window(&ui);
         window.crtSet().setSizeMode(SizeMode::Size512kb);
         QVERIFY(!drop(nameBox(window, 1), {}, game.toLocalFile()));
         QVERIFY(!drop(nameBox(window, 1), {QUrl(QStringLiteral("https://example.org/game.crt"))}));
         QVERIFY(!drop(nameBox(window, 9), {game}));
+        // The drop returns before the file is loaded, so the program it came from never waits.
         QVERIFY(drop(nameBox(window, 2), {game, QUrl::fromLocalFile(dir.path())}));
-        QCOMPARE(ui.log, QStringList());
+        QCOMPARE(window.crtSet().slotLocation(2), QString());
+        QTRY_COMPARE(window.crtSet().slotLocation(2), game.toLocalFile());
         QCOMPARE(nameBox(window, 1)->text() + nameBox(window, 9)->text() + nameBox(window, 2)->text(), "DROPPED");
-        QCOMPARE(find<QLineEdit>(window, "txtCRTLoc", 2)->text(), game.toLocalFile());
+        QCOMPARE(ui.log, QStringList());
 
-        const auto picture = [&window](const char *name, int index = -1) { return find<QLabel>(window, name, index)->pixmap().toImage(); };
-        QCOMPARE(picture("picStatus", 2), picture("picError"));
-        const QList<QPair<SlotStatus, const char *>> holders{{SlotStatus::Ok, "picOK"}, {SlotStatus::ExromWarning, "picError"},
-            {SlotStatus::UnknownSettings, "picError"}, {SlotStatus::UnknownDetails, "picUnkown"}};
-        for (const auto &[status, holder] : holders) {
+        const QList<QPair<SlotStatus, QString>> pictures{{SlotStatus::Ok, "ok"}, {SlotStatus::ExromWarning, "error"},
+            {SlotStatus::UnknownSettings, "error"}, {SlotStatus::UnknownDetails, "unknown"}};
+        for (const auto &[status, picture] : pictures) {
             window.crtSet().setSlotStatus(2, status);
-            QCOMPARE(picture("picStatus", 2), picture(holder));
+            QCOMPARE(find<QLabel>(window, "picStatus", 2)->pixmap().toImage(),
+                     QImage(":/assets/status-" + picture + ".png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
             // Empty takes the picture away and leaves the tooltip.
             window.crtSet().setSlotStatus(2, SlotStatus::Empty);
-            QCOMPARE(picture("picStatus", 2), picture("picBlank"));
+            QVERIFY(find<QLabel>(window, "picStatus", 2)->pixmap().isNull());
             QCOMPARE(find(window, "picStatus", 2)->toolTip(), statusTooltip(status));
         }
-        QCOMPARE(picture("picBlank").pixelColor(8, 8).alpha(), 0);
     }
 
-    void focusHighlight()
+    void focusHighlightAndTypedNames()
     {
         // A default base colour that neither highlight colour can be taken for.
         const QPalette original = QApplication::palette();
@@ -209,19 +232,125 @@ private slots:
         QTest::mouseClick(nameBox(window, 4), Qt::LeftButton);
         QCOMPARE(background(nameBox(window, 3)), QColor(255, 255, 255));
 
-        // A file without header puts the focus into its name box, where a typed name is the slot's name.
+        // A file without header puts the focus into its name box; what the user types replaces "???".
         QVERIFY(drop(nameBox(window, 6), {QUrl::fromLocalFile(raw)}));
-        QCOMPARE(QApplication::focusWidget(), nameBox(window, 6));
+        QTRY_COMPARE(QApplication::focusWidget(), nameBox(window, 6));
         QCOMPARE(background(nameBox(window, 4)), QColor(255, 255, 255));
         QCOMPARE(background(nameBox(window, 6)), QColor(255, 255, 0));
-        QTest::keyClick(nameBox(window, 6), Qt::Key_Home);
-        QTest::keyClicks(nameBox(window, 6), QStringLiteral("MY "));
-        QCOMPARE(window.crtSet().slotName(6), QStringLiteral("MY ???"));
+        QTest::keyClicks(nameBox(window, 6), QStringLiteral("RAW GAME"));
+        QCOMPARE(window.crtSet().slotName(6), QStringLiteral("RAW GAME"));
 
         click(window, "Command4");
         QCOMPARE(background(nameBox(window, 6)), QColor(255, 255, 255));
         QTest::mouseClick(nameBox(window, 9), Qt::LeftButton);
         QCOMPARE(background(nameBox(window, 9)), QColor(Qt::lightGray));
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("focused"); // row 3's name box: in 512kb
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("outcome"); // the first thing the fake logs, or the focus and the size after
+
+        QTest::newRow("Return on Help") << "Command3" << QKeySequence(Qt::Key_Return) << "message [Plakmund]";
+        QTest::newRow("Enter on row 1's button") << "cmdLoadCRT_1" << QKeySequence(Qt::Key_Enter) << "open dialog []";
+        QTest::newRow("Enter on 512kb") << "Command4" << QKeySequence(Qt::Key_Enter) << "focus Command4 512kb";
+        QTest::newRow("F1: Help") << "txtCRTName_0" << QKeySequence(QKeySequence::HelpContents) << "message [Plakmund]";
+        QTest::newRow("Ctrl+O: Load CRT Set") << "txtCRTName_0" << QKeySequence(QKeySequence::Open) << "open dialog [Load Plakmund File]";
+        QTest::newRow("Ctrl+S: Save CRT Set") << "txtCRTName_0" << QKeySequence(QKeySequence::Save) << "save dialog [Save Plakmund File]";
+        QTest::newRow("Ctrl+B: Save BIN File") << "txtCRTName_0" << QKeySequence(Qt::CTRL | Qt::Key_B) << "save dialog [Save BIN Image]";
+        QTest::newRow("Ctrl+Q: Exit") << "txtCRTName_0" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "closed";
+        QTest::newRow("Down") << "txtCRTName_0" << QKeySequence(Qt::Key_Down) << "focus txtCRTName_1 2mb";
+        QTest::newRow("Up") << "txtCRTName_2" << QKeySequence(Qt::Key_Up) << "focus txtCRTName_1 2mb";
+        QTest::newRow("Up at the top") << "txtCRTName_0" << QKeySequence(Qt::Key_Up) << "focus txtCRTName_0 2mb";
+        QTest::newRow("Down, the rows below disabled") << "txtCRTName_3" << QKeySequence(Qt::Key_Down) << "focus txtCRTName_3 512kb";
+    }
+
+    void keyboard()
+    {
+        QFETCH(QString, focused);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, outcome);
+
+        FakeUserInterface ui;
+        ui.messageAnswers = {MessageAnswer::Ok};
+        ui.dialogAnswers << QString();
+        frmMain window(&ui);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (focused == QLatin1String("txtCRTName_3"))
+            window.crtSet().setSizeMode(SizeMode::Size512kb);
+        find(window, focused)->setFocus();
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        const auto actual = [&] {
+            const QWidget *focus = QApplication::focusWidget();
+            return !window.isVisible() ? QStringLiteral("closed")
+                                       : ui.log.value(0, QStringLiteral("focus %1 %2").arg(focus ? focus->objectName() : "none",
+                                                                                           window.windowTitle().section(u' ', -1)));
+        };
+        QTRY_VERIFY2(actual().startsWith(outcome), qPrintable(actual()));
+        QCOMPARE(find<QAbstractButton>(window, "Command2")->toolTip(), QStringLiteral("Save BIN File (Ctrl+B)"));
+    }
+
+    void accessibleNames()
+    {
+        frmMain window;
+        window.show();
+        window.crtSet().setSlotStatus(10, SlotStatus::ExromWarning);
+        QSet<QString> names;
+        for (QWidget *control : window.findChildren<QWidget *>()) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            if (!control->isVisible() || !accessible || accessible->role() == QAccessible::Client)
+                continue;
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(control->objectName() + ": " + name));
+            names << name;
+        }
+        const auto text = [&window](const QString &name, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(find(window, name))->text(kind);
+        };
+        QCOMPARE(text("cmdLoadCRT_10", QAccessible::Name), find(window, "cmdLoadCRT_10")->toolTip());
+        QCOMPARE(text("cmdLoadCRT_10", QAccessible::Name), QStringLiteral("Load cartridge into slot A"));
+        QCOMPARE(text("txtCRTName_10", QAccessible::Name), QStringLiteral("Slot A name"));
+        QCOMPARE(text("txtCRTName_10", QAccessible::Description), QStringLiteral("EXROM Detected! Switch EXROM on Kestrix to Active(On)"));
+        QCOMPARE(text("picStatus_10", QAccessible::Name), QStringLiteral("Slot A status: EXROM Detected! Switch EXROM on Kestrix to Active(On)"));
+        window.crtSet().clearAll();
+        QCOMPARE(text("txtCRTName_10", QAccessible::Description) + text("picStatus_10", QAccessible::Name), "No cartridgeSlot A status: No cartridge");
+    }
+
+    void readableUnderADarkPalette()
+    {
+        // Fusion with dark colours, as a dark desktop theme gives it.
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QPalette original = QApplication::palette();
+        QPalette dark = QApplication::style()->standardPalette();
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                                     {QPalette::Base, QColor(35, 35, 35)}, {QPalette::Text, Qt::white},
+                                     {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white}})
+            dark.setColor(role, colour);
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+
+        FakeUserInterface ui;
+        frmMain window(&ui);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.crtSet().setSlotName(2, QStringLiteral("???"));
+        nameBox(window, 2)->setFocus();
+        nameBox(window, 1)->setFocus();
+        QTRY_COMPARE(background(nameBox(window, 2)), QColor(255, 255, 255));
+        const QImage box = nameBox(window, 2)->grab().toImage();
+        const QImage title = find(window, "Label2")->grab().toImage();
+        // The best contrast any pixel of the text makes with the background.
+        const auto contrastOf = [](const QImage &image, const QColor &background) {
+            double best = 1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    best = std::max(best, contrast(image.pixelColor(x, y), background));
+            return best;
+        };
+        QVERIFY2(contrastOf(box.copy(4, 4, box.width() - 8, box.height() - 8), Qt::white) >= 4.5, "the name is too faint");
+        QVERIFY2(contrastOf(title, QColor(53, 53, 53)) >= 3, "the title is too faint");
     }
 
     void messageBoxesAndDialogs()
@@ -259,7 +388,7 @@ private slots:
                                      "Rom(.crt, .bin) (*.crt *.bin)", "0", "1", "|"}));
     }
 
-    void picturesAndWrappedTitle()
+    void commandButtonAndTitlePictures()
     {
         // A command button shows its icon centred above its caption, which wraps at word boundaries.
         QPixmap red(16, 16);
@@ -267,16 +396,8 @@ private slots:
         PictureButton button(QStringLiteral("Save BIN File"), QIcon(red), nullptr);
         button.resize(65, 49);
         const QImage face = button.grab().toImage();
-        QRect icon, caption;
-        for (int y = 0; y < face.height(); ++y) {
-            for (int x = 0; x < face.width(); ++x) {
-                const QColor colour = face.pixelColor(x, y);
-                if (colour == Qt::red)
-                    icon |= QRect(x, y, 1, 1);
-                else if (colour.lightness() < 80)
-                    caption |= QRect(x, y, 1, 1);
-            }
-        }
+        const QRect icon = pixelsWhere(face, [](const QColor &c) { return c == Qt::red; });
+        const QRect caption = pixelsWhere(face, [](const QColor &c) { return c != Qt::red && c.lightness() < 80; });
         QCOMPARE(icon.size(), QSize(16, 16));
         QVERIFY2(qAbs(icon.center().x() - caption.center().x()) <= 1 && qAbs(icon.center().x() - 32) <= 1, "not centred");
         QVERIFY2(icon.bottom() < caption.top() && caption.bottom() < 46, "the caption is not below the icon");
@@ -286,11 +407,7 @@ private slots:
         frmMain window;
         QLabel *label = find<QLabel>(window, "Label2");
         const QImage title = label->grab().toImage();
-        QRect text;
-        for (int y = 0; y < title.height(); ++y) {
-            for (int x = 0; x < title.width(); ++x)
-                text |= title.pixelColor(x, y).red() > 120 && title.pixelColor(x, y).green() < 60 ? QRect(x, y, 1, 1) : QRect();
-        }
+        const QRect text = pixelsWhere(title, [](const QColor &c) { return c.red() > 120 && c.green() < 60; });
         QVERIFY2(text.height() > label->fontMetrics().height() && text.left() > 0 && text.right() < title.width() - 1,
                  "the title is not two whole lines");
     }
