@@ -1,8 +1,10 @@
 # Installs what the desktop and Debian expect beside the program (ui/CMakeLists.txt
-# installs the program): desktop entry, icons, manual pages, README, copyright and
-# changelog; and lets CPack turn all of it into a .deb.
+# installs the program): desktop entry, icons, AppStream metainfo, manual pages,
+# README, copyright and changelog; and lets CPack turn all of it into a .deb.
 include(GNUInstallDirs)
 
+# The reverse-DNS id of the AppStream component; its metainfo file is named after it.
+set(PLAKMUND_APP_ID org.example.plakmund)
 # One manual page per installed program, in packaging/man/, named NAME.SECTION.
 set(PLAKMUND_MAN_PAGES plakmund.1)
 # CMAKE_INSTALL_DOCDIR would be share/doc/Plakmund, after the project's name.
@@ -10,12 +12,17 @@ set(plakmund_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/plakmund)
 # The fourth version number is not part of the package version.
 set(plakmund_package_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 
-# The changelog names the version too: stop before a package goes out whose
-# changelog disagrees with its version.
+# The changelog and the metainfo name the version too: stop before a package goes out
+# whose documents disagree with its version.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_top LIMIT_COUNT 1)
 if(NOT changelog_top MATCHES "^plakmund \\(${plakmund_package_version}\\) ")
     message(FATAL_ERROR "packaging/changelog starts with '${changelog_top}', "
                         "not an entry for version ${plakmund_package_version}")
+endif()
+file(READ ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<releases>[ \t\r\n]*<release version=\"${plakmund_package_version}\"")
+    message(FATAL_ERROR "the newest release in packaging/${PLAKMUND_APP_ID}.metainfo.xml "
+                        "is not version ${plakmund_package_version}")
 endif()
 
 # Debian keeps manual pages and changelogs compressed with gzip -9n: without the
@@ -48,6 +55,8 @@ foreach(size IN ITEMS 16 32 48 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME plakmund.png)
 endforeach()
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The README shows the screenshot, so the screenshot goes with it.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Checks in a built plakmund .deb what lintian and desktop-file-validate (run by
-# scripts/package) do not: that Depends covers every library its programs link,
-# that the desktop entry's icon is in the package, and that the installed
+# Checks in a built plakmund .deb what lintian, appstreamcli and desktop-file-validate
+# (run by scripts/package) do not: that Depends covers every library its programs
+# link, that the desktop entry's icon is in the package, and that the installed
 # documents link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
