@@ -1,6 +1,6 @@
 # Installs what the desktop and Debian expect beside the program (ui/CMakeLists.txt
-# installs the program): desktop entry, icons, AppStream metainfo, manual pages,
-# README, copyright and changelog; and lets CPack turn all of it into a .deb.
+# installs the program): desktop entry, icons, AppStream metainfo, file types, manual
+# pages, README, copyright and changelog; and lets CPack turn all of it into a .deb.
 include(GNUInstallDirs)
 
 # The reverse-DNS id of the AppStream component; its metainfo file is named after it.
@@ -57,6 +57,9 @@ foreach(size IN ITEMS 16 32 48 128 256)
 endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME plakmund.xml)
 
 # The README shows the screenshot, so the screenshot goes with it.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright

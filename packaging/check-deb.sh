@@ -1,8 +1,9 @@
 #!/bin/bash
 # Checks in a built plakmund .deb what lintian, appstreamcli and desktop-file-validate
 # (run by scripts/package) do not: that Depends covers every library its programs
-# link, that the desktop entry's icon is in the package, and that the installed
-# documents link only to installed files.
+# link, that the desktop entry's icon is in the package, that the installed file
+# types name cartridge images and set files without taking certificates, and that
+# the installed documents link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
 set -euo pipefail
@@ -61,6 +62,33 @@ for desktop in "$root"/usr/share/applications/*.desktop; do
         echo "${desktop#"$root"/}: icon $icon at ${#icons[@]} sizes"
     fi
 done
+
+# File types: the system's definitions and the package's in one database, as after
+# installing it, asked through mimetype as xdg-mime asks it.
+mime=$work/data/mime
+mkdir -p "$mime/packages"
+cp /usr/share/mime/packages/*.xml "$root"/usr/share/mime/packages/*.xml "$mime/packages/"
+XDG_DATA_DIRS="$work/data" update-mime-database "$mime"
+samples=$work/samples
+mkdir "$samples"
+printf '"Game","/home/user/game.crt"\r\n' >"$samples/games.plk"
+# A 16 KB cartridge image: its signature, the rest of the header block, the ROM.
+{ printf 'C64 CARTRIDGE   '; head -c $((80 - 16 + 16384)) /dev/zero; } >"$samples/game.crt"
+cp "$samples/game.crt" "$samples/renamed.bin"
+printf -- '-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n' >"$samples/server.crt"
+while read -r sample expected; do
+    actual=$(XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/data" mimetype --brief "$samples/$sample")
+    if [ "$actual" = "$expected" ]; then
+        echo "file type: $sample is $actual"
+    else
+        fail "file type: $sample is $actual, not $expected"
+    fi
+done <<'EOF'
+games.plk application/x-plakmund-set
+game.crt application/x-c64-cartridge
+renamed.bin application/x-c64-cartridge
+server.crt application/x-x509-ca-cert
+EOF
 
 # Documents: every relative link in an installed Markdown file leads to an
 # installed file.
