@@ -14,10 +14,11 @@ set(plakmund_package_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.$
 
 # The changelog and the metainfo name the version too: stop before a package goes out
 # whose documents disagree with its version.
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_top LIMIT_COUNT 1)
-if(NOT changelog_top MATCHES "^plakmund \\(${plakmund_package_version}\\) ")
-    message(FATAL_ERROR "packaging/changelog starts with '${changelog_top}', "
-                        "not an entry for version ${plakmund_package_version}")
+file(READ ${CMAKE_CURRENT_LIST_DIR}/changelog changelog LIMIT 200)
+string(REGEX MATCH "^plakmund \\(([^)]*)\\)" changelog_top "${changelog}")
+if(NOT CMAKE_MATCH_1 STREQUAL plakmund_package_version)
+    message(FATAL_ERROR "the newest entry in packaging/changelog is for version '${CMAKE_MATCH_1}', "
+                        "not ${plakmund_package_version}")
 endif()
 file(READ ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml metainfo)
 if(NOT metainfo MATCHES "<releases>[ \t\r\n]*<release version=\"${plakmund_package_version}\"")
