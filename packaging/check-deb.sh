@@ -2,8 +2,8 @@
 # Checks in a built plakmund .deb what lintian, appstreamcli and desktop-file-validate
 # (run by scripts/package) do not: that Depends covers every library its programs
 # link, that the desktop entry's icon is in the package, that the installed file
-# types name cartridge images and set files without taking certificates, and that
-# the installed documents link only to installed files.
+# types name cartridge images and set files for mimetype, GIO and Qt without taking
+# certificates, and that the installed documents link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
 set -euo pipefail
@@ -64,11 +64,15 @@ for desktop in "$root"/usr/share/applications/*.desktop; do
 done
 
 # File types: the system's definitions and the package's in one database, as after
-# installing it, asked through mimetype as xdg-mime asks it.
+# installing it, asked as desktops ask: mimetype (what xdg-mime asks without a
+# desktop), GIO (GNOME) and Qt (the program's own file dialogs, KDE).
 mime=$work/data/mime
 mkdir -p "$mime/packages"
-cp /usr/share/mime/packages/*.xml "$root"/usr/share/mime/packages/*.xml "$mime/packages/"
+cp /usr/share/mime/packages/*.xml "$mime/packages/"
+cp "$root"/usr/share/mime/packages/*.xml "$mime/packages/"  # over an installed copy
 XDG_DATA_DIRS="$work/data" update-mime-database "$mime"
+g++ -std=c++17 -fPIC -o "$work/qt-mime-type" "$(dirname "$0")/qt-mime-type.cpp" \
+    $(pkg-config --cflags --libs Qt6Core)
 samples=$work/samples
 mkdir "$samples"
 printf '"Game","/home/user/game.crt"\r\n' >"$samples/games.plk"
@@ -76,13 +80,23 @@ printf '"Game","/home/user/game.crt"\r\n' >"$samples/games.plk"
 { printf 'C64 CARTRIDGE   '; head -c $((80 - 16 + 16384)) /dev/zero; } >"$samples/game.crt"
 cp "$samples/game.crt" "$samples/renamed.bin"
 printf -- '-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n' >"$samples/server.crt"
+type_by() {
+    case $1 in
+        mimetype) mimetype --brief "$2" ;;
+        gio) gio info --attributes=standard::content-type "$2" | sed -n 's/^ *standard::content-type: //p' ;;
+        qt) "$work/qt-mime-type" "$2" ;;
+    esac
+}
 while read -r sample expected; do
-    actual=$(XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/data" mimetype --brief "$samples/$sample")
-    if [ "$actual" = "$expected" ]; then
-        echo "file type: $sample is $actual"
-    else
-        fail "file type: $sample is $actual, not $expected"
-    fi
+    agreed=yes
+    for reader in mimetype gio qt; do
+        actual=$(XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/data" type_by "$reader" "$samples/$sample")
+        if [ "$actual" != "$expected" ]; then
+            fail "file type: $reader names $sample $actual, not $expected"
+            agreed=no
+        fi
+    done
+    [ "$agreed" = no ] || echo "file type: $sample is $expected for mimetype, GIO and Qt"
 done <<'EOF'
 games.plk application/x-plakmund-set
 game.crt application/x-c64-cartridge
