@@ -1,20 +1,20 @@
 #!/usr/bin/python3
 """Draws every picture Plakmund's window and its desktop entry use, and writes it into this folder.
 
-Run from the repository root with Debian's Python and python3-pil:
+Run from the repository root with Debian's Python, python3-pil and icoutils:
 
     /usr/bin/python3 assets/draw_assets.py
 
 The output only depends on this file, so running it twice gives identical files.
 """
 
-import io
 import math
 import random
-import struct
+import subprocess
+import tempfile
 from pathlib import Path
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+from PIL import IcoImagePlugin, Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 OUT = Path(__file__).resolve().parent
 SS = 8  # the 16 px icons are drawn this many times larger, then box-filtered down
@@ -423,87 +423,52 @@ def quantise(image, colours):
     return palette, indices
 
 
-def pad4(row):
-    return row + b"\0" * (-len(row) % 4)
-
-
-def ico_bitmap(image, bits):
-    """One BMP icon entry: BITMAPINFOHEADER (height doubled for the mask), palette,
-    bottom-up colour rows and the 1 bit AND mask, every row padded to 4 bytes."""
-    width, height = image.size
-    alpha = list(image.getchannel("A").getdata())
-    if bits == 32:
-        palette = b""
-        raw = image.tobytes("raw", "BGRA")
-        rows = [raw[y * width * 4:(y + 1) * width * 4] for y in range(height)]
-        clear = [a == 0 for a in alpha]
-    else:
-        colours, indices = quantise(image, 1 << bits)
-        palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
-        rows = []
-        for y in range(height):
-            line = indices[y * width:(y + 1) * width]
-            if bits == 4:
-                line = [(line[i] << 4) | (line[i + 1] if i + 1 < width else 0)
-                        for i in range(0, width, 2)]
-            rows.append(bytes(line))
-        clear = [a < 128 for a in alpha]
-    mask_rows = []
-    for y in range(height):
-        bits_row = clear[y * width:(y + 1) * width]
-        mask_rows.append(bytes(
-            sum(0x80 >> j for j in range(8) if x + j < width and bits_row[x + j])
-            for x in range(0, width, 8)))
-    xor = b"".join(pad4(r) for r in reversed(rows))
-    and_mask = b"".join(pad4(r) for r in reversed(mask_rows))
-    header = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, bits, 0,
-                         len(xor) + len(and_mask), 0, 0, 0, 0)
-    return header + palette + xor + and_mask
+def indexed(image, bits):
+    """The image as an icon entry of that many bits per pixel shows it: opaque pixels
+    in at most 2 ** bits - 1 palette colours, the rest transparent black."""
+    palette, indices = quantise(image, 1 << bits)
+    alpha = image.getchannel("A").getdata()
+    shown = Image.new("RGBA", image.size)
+    shown.putdata([palette[i] + (255 if a >= 128 else 0,) for i, a in zip(indices, alpha)])
+    return shown
 
 
 def write_ico(path, entries):
-    """entries: (RGBA image, bits per pixel, stored as PNG) in directory order."""
-    blobs = []
-    for image, bits, as_png in entries:
-        if as_png:
-            buffer = io.BytesIO()
-            image.save(buffer, "PNG")
-            blobs.append(buffer.getvalue())
-        else:
-            blobs.append(ico_bitmap(image, bits))
-    data = struct.pack("<HHH", 0, 1, len(entries))
-    offset = 6 + 16 * len(entries)
-    for (image, bits, _), blob in zip(entries, blobs):
-        width, height = image.size
-        data += struct.pack("<BBBBHHII", width % 256, height % 256, 16 if bits == 4 else 0,
-                            0, 1, bits, len(blob), offset)
-        offset += len(blob)
-    path.write_bytes(data + b"".join(blobs))
+    """entries: (RGBA image, bits per pixel, stored as PNG) in directory order. icotool
+    (icoutils) writes the file: BMP entries with an AND mask, where alpha 0 is clear,
+    and PNG entries as given. The pictures it is given are returned, in order."""
+    given = []
+    with tempfile.TemporaryDirectory() as folder:
+        arguments = ["icotool", "--create", "--alpha-threshold=0", f"--output={path}"]
+        for number, (image, bits, as_png) in enumerate(entries):
+            picture = image if bits == 32 else indexed(image, bits)
+            png = Path(folder) / f"{number}.png"
+            picture.save(png)
+            given.append(picture)
+            arguments += [f"--bit-depth={bits}", f"--raw={png}" if as_png else str(png)]
+        subprocess.run(arguments, check=True)
+    return given
 
 
-def read_ico_directory(path):
-    """(width, height, colour count, planes, bits, kind) for every entry, read back from
-    disk; BMP entries are checked against their own header and sizes on the way."""
-    data = path.read_bytes()
-    reserved, kind, count = struct.unpack_from("<HHH", data)
-    if (reserved, kind) != (0, 1):
-        raise ValueError(f"{path}: not an icon file")
-    result = []
-    for i in range(count):
-        w, h, colours, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
-        w, h = w or 256, h or 256
-        blob = data[offset:offset + size]
-        if blob.startswith(b"\x89PNG"):
-            result.append((w, h, colours, planes, bits, "png"))
-            continue
-        _, bw, bh, _, bbits = struct.unpack_from("<IiiHH", blob)
-        row_bytes = (w * bits + 31) // 32 * 4
-        mask_bytes = (w + 31) // 32 * 4
-        palette = 4 << bits if bits <= 8 else 0
-        if (bw, bh, bbits) != (w, 2 * h, bits) or size != 40 + palette + h * (row_bytes + mask_bytes):
-            raise ValueError(f"{path}: entry {i} does not match its directory")
-        result.append((w, h, colours, planes, bits, "bmp"))
-    return result
+def check_ico(path, entries, given):
+    """Reads the written file back: icotool lists its directory, Pillow decodes each
+    entry, and both must show exactly what write_ico was asked to write."""
+    listed = subprocess.run(["icotool", "--list", str(path)], check=True, capture_output=True,
+                            text=True).stdout.split("\n")[:-1]
+    expected = [f"--icon --index={number} --width={image.width} --height={image.height} "
+                f"--bit-depth={bits} --palette-size={1 << bits if bits < 32 else 0}"
+                for number, (image, bits, _) in enumerate(entries, 1)]
+    if listed != expected:
+        raise ValueError(f"{path} lists as {listed}, not {expected}")
+    with open(path, "rb") as file:
+        ico = IcoImagePlugin.IcoFile(file)
+        # Pillow sorts the entries by size; (size, depth) names each one here.
+        position = {(entry["width"], entry["height"], entry["bpp"]): n for n, entry in enumerate(ico.entry)}
+        for (image, bits, as_png), picture in zip(entries, given):
+            read = ico.frame(position[image.width, image.height, bits])
+            if (read.format == "PNG") != as_png or read.convert("RGBA").tobytes() != picture.tobytes():
+                raise ValueError(f"{path}: the {image.width} x {image.height} image at {bits} bits "
+                                 "does not read back as written")
 
 
 THEME_ICON_SIZES = (16, 32, 48, 128, 256)
@@ -517,11 +482,7 @@ def make_window_icon():
                (renders[256], 32, True), (renders[128], 32, False), (renders[48], 32, False),
                (renders[32], 32, False), (renders[16], 32, False)]
     path = OUT / "plakmund.ico"
-    write_ico(path, entries)
-    expected = [(im.width, im.height, 16 if bits == 4 else 0, 1, bits, "png" if as_png else "bmp")
-                for im, bits, as_png in entries]
-    if read_ico_directory(path) != expected:
-        raise ValueError(f"{path} does not read back as written")
+    check_ico(path, entries, write_ico(path, entries))
     renders[256].save(OUT / "joystick.png")
     write_theme_icons(renders)
 

@@ -1,6 +1,53 @@
-# Installs the program's desktop entry, icons and README beside the program
-# (ui/CMakeLists.txt installs the program), and lets CPack turn all of it into a .deb.
+# Installs what the desktop and Debian expect beside the program (ui/CMakeLists.txt
+# installs the program): desktop entry, icons, AppStream metainfo, file types, manual
+# pages, README, copyright and changelog; and lets CPack turn all of it into a .deb.
 include(GNUInstallDirs)
+
+# The reverse-DNS id of the AppStream component; its metainfo file is named after it.
+set(PLAKMUND_APP_ID org.example.plakmund)
+# One manual page per installed program, in packaging/man/, named NAME.SECTION.
+set(PLAKMUND_MAN_PAGES plakmund.1)
+# CMAKE_INSTALL_DOCDIR would be share/doc/Plakmund, after the project's name.
+set(plakmund_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/plakmund)
+# The fourth version number is not part of the package version.
+set(plakmund_package_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+
+# The changelog and the metainfo name the version too: stop before a package goes out
+# whose documents disagree with its version.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/changelog changelog LIMIT 200)
+string(REGEX MATCH "^plakmund \\(([^)]*)\\)" changelog_top "${changelog}")
+if(NOT CMAKE_MATCH_1 STREQUAL plakmund_package_version)
+    message(FATAL_ERROR "the newest entry in packaging/changelog is for version '${CMAKE_MATCH_1}', "
+                        "not ${plakmund_package_version}")
+endif()
+file(READ ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<releases>[ \t\r\n]*<release version=\"${plakmund_package_version}\"")
+    message(FATAL_ERROR "the newest release in packaging/${PLAKMUND_APP_ID}.metainfo.xml "
+                        "is not version ${plakmund_package_version}")
+endif()
+
+# Debian keeps manual pages and changelogs compressed with gzip -9n: without the
+# name and time stamp, so that the same sources give the same package.
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+set(plakmund_gzipped)
+function(plakmund_gzip source name)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name})
+    add_custom_command(OUTPUT ${output}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${output}
+        COMMAND gzip -9nf ${output}
+        DEPENDS ${source}
+        VERBATIM)
+    set(plakmund_gzipped ${plakmund_gzipped} ${output}.gz PARENT_SCOPE)
+endfunction()
+
+foreach(page IN LISTS PLAKMUND_MAN_PAGES)
+    plakmund_gzip(${CMAKE_CURRENT_LIST_DIR}/man/${page} ${page})
+    string(REGEX REPLACE "^.*\\.([0-9])$" "\\1" section ${page})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${page}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+endforeach()
+plakmund_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog changelog)
+add_custom_target(plakmund_compressed_docs ALL DEPENDS ${plakmund_gzipped})
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -9,16 +56,24 @@ foreach(size IN ITEMS 16 32 48 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME plakmund.png)
 endforeach()
-# CMAKE_INSTALL_DOCDIR would be share/doc/Plakmund, after the project's name.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/plakmund)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME plakmund.xml)
+
+# The README shows the screenshot, so the screenshot goes with it.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright
+              ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${plakmund_docdir})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${plakmund_docdir}/docs)
 
 set(PLAKMUND_PACKAGE_MAINTAINER "Plakmund developers <plakmund@example.org>"
     CACHE STRING "Maintainer field of the .deb package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME plakmund)
-# The project's fourth version number is not part of the package version.
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_VERSION ${plakmund_package_version})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "EPROM image builder for the Kestrix C64 multi-game cartridge")
 # The long description, wrapped to fit the 80 columns that apt shows.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
@@ -26,7 +81,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "raw .bin ROM dumps of at most 16 KB each) into one EPROM image for the"
     "Kestrix multi-game cartridge board, and writes a listing beside it.")
 set(CPACK_PACKAGE_CONTACT ${PLAKMUND_PACKAGE_MAINTAINER})
-set(CPACK_STRIP_FILES ON)
+# packaging/strip.cmake strips the programs, for CPack's own stripping leaves the
+# sections that name the compiler in.
+set(CPACK_PLAKMUND_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # plakmund_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PLAKMUND_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -1,90 +1,122 @@
 #!/bin/bash
-# Checks a built plakmund .deb: its exact file list, its desktop entry, and that
-# every library the program links comes from a package named in its Depends.
+# Checks in a built plakmund .deb what lintian, appstreamcli and desktop-file-validate
+# (run by scripts/package) do not: that Depends covers every library its programs
+# link, that the desktop entry's icon is in the package, that the installed file
+# types name cartridge images and set files for mimetype, GIO and Qt without taking
+# certificates, and that the installed documents link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
 set -euo pipefail
 
 deb=${1:?usage: $0 package.deb}
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
 dpkg-deb -x "$deb" "$root"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# Files: exactly these, nothing missing and nothing extra (folders aside).
-sizes="16 32 48 128 256"
-expected=$({
-    echo usr/bin/plakmund
-    echo usr/share/applications/plakmund.desktop
-    for size in $sizes; do echo "usr/share/icons/hicolor/${size}x${size}/apps/plakmund.png"; done
-    echo usr/share/doc/plakmund/README.md
-} | sort)
-actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort)
-if [ "$actual" = "$expected" ]; then
-    echo "files: the $(wc -l <<<"$expected") expected files"
-else
-    fail "file list differs from the expected one (< expected, > in the package):"
-    diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' >&2 || true
-fi
-for size in $sizes; do
-    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/plakmund.png
-    [ -f "$icon" ] || continue  # already reported above
-    file -b "$icon" | grep -q "^PNG image data, $size x $size," ||
-        fail "${icon#"$root"/} is not a $size x $size PNG: $(file -b "$icon")"
-done
-echo "control: $(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version) $(dpkg-deb -f "$deb" Architecture)"
-[ "$(dpkg-deb -f "$deb" Package)" = plakmund ] || fail "Package is not plakmund"
-
-# Desktop entry: valid for desktop-file-validate, and its program and icon are the
-# ones in the package.
-desktop=$root/usr/share/applications/plakmund.desktop
-if [ -f "$desktop" ]; then
-    key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
-    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
-    [ "$(key Type)" = Application ] || fail "desktop entry: Type is '$(key Type)', not Application"
-    [ "$(key Name)" = Plakmund ] || fail "desktop entry: Name is '$(key Name)', not Plakmund"
-    [ -n "$(key Comment)" ] || fail "desktop entry: no Comment"
-    for category in Utility Development; do
-        [[ ";$(key Categories)" == *";$category;"* ]] || fail "desktop entry: Categories lack $category"
-    done
-    command=$(key Exec | cut -d ' ' -f 1)
-    [ -x "$root/usr/bin/$command" ] || fail "desktop entry: Exec runs '$command', which is not in usr/bin"
-    [ "$(key Icon)" = plakmund ] || fail "desktop entry: Icon is '$(key Icon)', not the installed plakmund"
-    echo "desktop entry: Exec=$(key Exec) Icon=$(key Icon) Categories=$(key Categories)"
-fi
-
-# Libraries: each NEEDED entry of the program, resolved as the loader would, must be
+# Libraries: each NEEDED entry of each program, resolved as the loader would, must be
 # shipped by a package that Depends names.
-binary=$root/usr/bin/plakmund
-[ -f "$binary" ] || { echo "$failures check(s) failed" >&2; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: ${depends:-(none)}"
 depends_names=" $(tr ',|' '\n' <<<"$depends" | sed 's/(.*//; s/:.*//; s/[[:space:]]//g' | xargs) "
-needed=$(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
-[ -n "$needed" ] || fail "readelf finds no NEEDED libraries in usr/bin/plakmund"
-! readelf -d "$binary" | grep -qE '\((RPATH|RUNPATH)\)' || fail "usr/bin/plakmund carries an RPATH/RUNPATH"
-resolved=$(ldd "$binary")
 owner() {  # the package shipping a file; dpkg may record it with or without /usr
     local other=/usr$1
     [[ $1 == /usr/* ]] && other=${1#/usr}
     { dpkg -S "$1" || dpkg -S "$other"; } 2>/dev/null | head -n 1 | sed 's/[:,].*//'
 }
-for lib in $needed; do
-    path=$(awk -v lib="$lib" '$1 == lib && $2 == "=>" && $3 ~ /^\// { print $3 }' <<<"$resolved")
-    if [ -z "$path" ]; then
-        fail "$lib: the loader does not find it on this system"
-        continue
-    fi
-    package=$(owner "$path")
-    if [ -z "$package" ]; then
-        fail "$lib: $path belongs to no installed package"
-    elif [[ $depends_names != *" $package "* ]]; then
-        fail "$lib: comes from $package, which Depends does not name"
+programs=0
+for binary in "$root"/usr/bin/*; do
+    [ "$(head -c 4 "$binary")" = $'\x7fELF' ] || continue
+    programs=$((programs + 1))
+    name=${binary#"$root"/}
+    needed=$(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    [ -n "$needed" ] || fail "readelf finds no NEEDED libraries in $name"
+    resolved=$(ldd "$binary")
+    for lib in $needed; do
+        path=$(awk -v lib="$lib" '$1 == lib && $2 == "=>" && $3 ~ /^\// { print $3 }' <<<"$resolved")
+        if [ -z "$path" ]; then
+            fail "$name: $lib: the loader does not find it on this system"
+            continue
+        fi
+        package=$(owner "$path")
+        if [ -z "$package" ]; then
+            fail "$name: $lib: $path belongs to no installed package"
+        elif [[ $depends_names != *" $package "* ]]; then
+            fail "$name: $lib comes from $package, which Depends does not name"
+        else
+            echo "$name: $lib from $package"
+        fi
+    done
+done
+[ "$programs" -gt 0 ] || fail "no program in usr/bin"
+
+# Icons: the desktop entry's Icon in the hicolor theme, a PNG at each size.
+for desktop in "$root"/usr/share/applications/*.desktop; do
+    icon=$(sed -n 's/^Icon=//p' "$desktop" | head -n 1)
+    icons=("$root"/usr/share/icons/hicolor/*/apps/"$icon".png)
+    if [ -z "$icon" ] || [ ! -f "${icons[0]}" ]; then
+        fail "${desktop#"$root"/}: its icon '$icon' is not in usr/share/icons/hicolor"
     else
-        echo "library: $lib from $package"
+        echo "${desktop#"$root"/}: icon $icon at ${#icons[@]} sizes"
     fi
 done
+
+# File types: the system's definitions and the package's in one database, as after
+# installing it, asked as desktops ask: mimetype (what xdg-mime asks without a
+# desktop), GIO (GNOME) and Qt (the program's own file dialogs, KDE).
+mime=$work/data/mime
+mkdir -p "$mime/packages"
+cp /usr/share/mime/packages/*.xml "$mime/packages/"
+cp "$root"/usr/share/mime/packages/*.xml "$mime/packages/"  # over an installed copy
+XDG_DATA_DIRS="$work/data" update-mime-database "$mime"
+g++ -std=c++17 -fPIC -o "$work/qt-mime-type" "$(dirname "$0")/qt-mime-type.cpp" \
+    $(pkg-config --cflags --libs Qt6Core)
+samples=$work/samples
+mkdir "$samples"
+printf '"Game","/home/user/game.crt"\r\n' >"$samples/games.plk"
+# A 16 KB cartridge image: its signature, the rest of the header block, the ROM.
+{ printf 'C64 CARTRIDGE   '; head -c $((80 - 16 + 16384)) /dev/zero; } >"$samples/game.crt"
+cp "$samples/game.crt" "$samples/renamed.bin"
+printf -- '-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n' >"$samples/server.crt"
+type_by() {
+    case $1 in
+        mimetype) mimetype --brief "$2" ;;
+        gio) gio info --attributes=standard::content-type "$2" | sed -n 's/^ *standard::content-type: //p' ;;
+        qt) "$work/qt-mime-type" "$2" ;;
+    esac
+}
+while read -r sample expected; do
+    agreed=yes
+    for reader in mimetype gio qt; do
+        actual=$(XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/data" type_by "$reader" "$samples/$sample")
+        if [ "$actual" != "$expected" ]; then
+            fail "file type: $reader names $sample $actual, not $expected"
+            agreed=no
+        fi
+    done
+    [ "$agreed" = no ] || echo "file type: $sample is $expected for mimetype, GIO and Qt"
+done <<'EOF'
+games.plk application/x-plakmund-set
+game.crt application/x-c64-cartridge
+renamed.bin application/x-c64-cartridge
+server.crt application/x-x509-ca-cert
+EOF
+
+# Documents: every relative link in an installed Markdown file leads to an
+# installed file.
+while IFS= read -r -d '' doc; do
+    links=0
+    while IFS= read -r target; do
+        target=${target%%#*}
+        [ -n "$target" ] || continue
+        links=$((links + 1))
+        [ -e "$(dirname "$doc")/$target" ] || fail "${doc#"$root"/} links to $target, which is not installed"
+    done < <(grep -oE '\]\([^) ]+|^\[[^]]+\]: *[^ ]+' "$doc" | sed -E 's/^\]\(//; s/^\[[^]]+\]: *//' |
+             grep -vE '^[a-zA-Z][a-zA-Z+.-]*:' || true)
+    echo "${doc#"$root"/}: $links relative link(s)"
+done < <(find "$root/usr/share/doc" -name '*.md' -print0)
 
 if [ "$failures" -ne 0 ]; then
     echo "$deb: $failures check(s) failed" >&2
