@@ -132,19 +132,23 @@ def noise(size, seed, blur=0.0):
     return grain.filter(ImageFilter.GaussianBlur(blur)) if blur else grain
 
 
-def put_pixels(image, origin, rows, colours):
-    """Sets single pixels from a small text grid; '.' leaves the pixel as it is."""
+def put_pixels(image, origin, rows, colours, scale=1):
+    """Sets icon pixels from a small text grid, each a scale x scale block of the
+    image; '.' leaves the pixel as it is."""
     ox, oy = origin
     for y, row in enumerate(rows):
         for x, key in enumerate(row):
             if key != ".":
-                image.putpixel((ox + x, oy + y), colours[key])
+                left, top = (ox + x) * scale, (oy + y) * scale
+                image.paste(colours[key], (left, top, left + scale, top + scale))
 
 
 class Icon:
-    """A 16 x 16 picture drawn SS times larger, in icon pixel units."""
+    """A 16 x 16 picture drawn SS times larger, in icon pixel units, and given
+    `scale` output pixels to each icon pixel (2 for screens of twice the density)."""
 
-    def __init__(self):
+    def __init__(self, scale=1):
+        self.scale = scale
         self.canvas = Image.new("RGBA", (16 * SS, 16 * SS), (0, 0, 0, 0))
 
     def shape(self):
@@ -162,7 +166,7 @@ class Icon:
         paint(self.canvas, shape.shrunk(), fill)
 
     def finish(self):
-        return self.canvas.resize((16, 16), Image.Resampling.BOX)
+        return self.canvas.resize((16 * self.scale, 16 * self.scale), Image.Resampling.BOX)
 
 
 # ---------------------------------------------------------------- status pictures
@@ -170,42 +174,38 @@ class Icon:
 EXCLAMATION = {"k": rgba("#1c1a14")}
 
 
-def draw_status_ok():
-    icon = Icon()
+def draw_status_ok(scale=1):
+    icon = Icon(scale)
     tick = icon.shape().stroke([(2.8, 8.4), (6.2, 11.8), (13.2, 4.3)], 4.4)
     icon.outlined(tick, rgba("#1d5a1d"), icon.gradient("#9ae870", "#2c9a2c", 3, 14))
     return icon.finish()
 
 
-def draw_status_error():
-    icon = Icon()
+def draw_status_error(scale=1):
+    icon = Icon(scale)
     corners = [(8.0, 1.3), (15.0, 14.3), (1.0, 14.3)]
     triangle = icon.shape().polygon(corners).stroke(corners + [corners[0]], 1.4)
     icon.outlined(triangle, rgba("#6e5200"), icon.gradient("#fff27e", "#f0bc00", 1, 15))
     image = icon.finish()
-    put_pixels(image, (7, 5), ["kk"] * 5 + ["..", "kk", "kk"], EXCLAMATION)
+    put_pixels(image, (7, 5), ["kk"] * 5 + ["..", "kk", "kk"], EXCLAMATION, scale)
     return image
 
 
-def draw_status_unknown():
-    icon = Icon()
+def draw_status_unknown(scale=1):
+    icon = Icon(scale)
     c = 4.6  # how far the corners are cut
     octagon = icon.shape().polygon([(c, 0.5), (16 - c, 0.5), (15.5, c), (15.5, 16 - c),
                                     (16 - c, 15.5), (c, 15.5), (0.5, 16 - c), (0.5, c)])
     icon.outlined(octagon, rgba("#6e5200"), icon.gradient("#fff27e", "#f0bc00", 1, 15))
     image = icon.finish()
-    put_pixels(image, (7, 3), ["kk"] * 7 + ["..", "kk", "kk"], EXCLAMATION)
+    put_pixels(image, (7, 3), ["kk"] * 7 + ["..", "kk", "kk"], EXCLAMATION, scale)
     return image
-
-
-def draw_status_blank():
-    return Image.new("RGBA", (16, 16), (0, 0, 0, 0))
 
 
 # ---------------------------------------------------------------- button icons
 
-def draw_folder():
-    icon = Icon()
+def draw_folder(scale=1):
+    icon = Icon(scale)
     outline = rgba("#275a1a")
     back = icon.shape().rect(1, 2, 7, 5, radius=1).rect(1, 3, 15, 14, radius=1)
     icon.outlined(back, outline, rgba("#4c9a38"))
@@ -228,8 +228,8 @@ def draw_floppy(icon, x, y):
     icon.fill(icon.shape().rect(x + 3, y + 7, x + 8, y + 8), rgba("#9fb4d8"))
 
 
-def draw_save_set():
-    icon = Icon()
+def draw_save_set(scale=1):
+    icon = Icon(scale)
     sheet = icon.shape().polygon([(5, 0), (12.4, 0), (16, 3.6), (16, 12.6), (5, 12.6)])
     icon.outlined(sheet, rgba("#66666a"), icon.gradient("#ffffff", "#e2e2e6", 0, 13))
     fold = icon.shape().polygon([(12, 0), (12, 4), (16, 4)])
@@ -240,8 +240,8 @@ def draw_save_set():
     return icon.finish()
 
 
-def draw_save_bin():
-    icon = Icon()
+def draw_save_bin(scale=1):
+    icon = Icon(scale)
     outline = rgba("#5e5240")
     drive = icon.shape().rect(3, 1, 16, 12, radius=1)
     icon.outlined(drive, outline, icon.gradient("#efe6cc", "#c2b48e", 1, 12))
@@ -261,8 +261,8 @@ NEW_LETTERS = [
 ]
 
 
-def draw_clear_all():
-    icon = Icon()
+def draw_clear_all(scale=1):
+    icon = Icon(scale)
     points = []
     for k in range(32):
         angle = math.pi * k / 16
@@ -273,12 +273,12 @@ def draw_clear_all():
     badge = icon.shape().polygon(points)
     icon.outlined(badge, rgba("#8a3200"), icon.gradient("#ffa43a", "#e85d00", 1, 15))
     image = icon.finish()
-    put_pixels(image, (1, 5), NEW_LETTERS, {"w": rgba("#ffffff")})
+    put_pixels(image, (1, 5), NEW_LETTERS, {"w": rgba("#ffffff")}, scale)
     return image
 
 
-def draw_help():
-    icon = Icon()
+def draw_help(scale=1):
+    icon = Icon(scale)
     h = math.sqrt(0.5)
 
     def at(u, v):
@@ -292,12 +292,12 @@ def draw_help():
     image = icon.finish()
     for u, v in ((4.6, -1.3), (4.6, 1.3), (6.8, 0.0), (-4.6, -1.3), (-4.6, 1.3), (-6.8, 0.0)):
         x, y = at(u, v)
-        image.putpixel((math.floor(x), math.floor(y)), rgba("#93592a"))
+        put_pixels(image, (math.floor(x), math.floor(y)), ["d"], {"d": rgba("#93592a")}, scale)
     return image
 
 
-def draw_exit():
-    icon = Icon()
+def draw_exit(scale=1):
+    icon = Icon(scale)
     cross = icon.shape().stroke([(3.3, 3.3), (12.7, 12.7)], 4.4).stroke([(12.7, 3.3), (3.3, 12.7)], 4.4)
     icon.outlined(cross, rgba("#640b0b"), icon.gradient("#ff7464", "#c21010", 1, 15))
     return icon.finish()
@@ -471,11 +471,11 @@ def check_ico(path, entries, given):
                                  "does not read back as written")
 
 
-THEME_ICON_SIZES = (16, 32, 48, 128, 256)
+THEME_ICON_SIZES = (16, 32, 48, 128, 256, 512)
 
 
 def make_window_icon():
-    renders = {size: draw_joystick(size) for size in (256, 128, 48, 32)}
+    renders = {size: draw_joystick(size) for size in (512, 256, 128, 48, 32)}
     renders[16] = draw_joystick_16()
     entries = [(renders[32], 4, False), (renders[16], 4, False),
                (renders[48], 8, False), (renders[32], 8, False), (renders[16], 8, False),
@@ -831,7 +831,7 @@ def silkscreen(board):
     board.text("+", (228, 122), 4)
 
 
-def draw_board():
+def draw_board(scale=1):
     board = Board()
     w, h = board.size
     paint(board.base, Image.new("L", board.size, 255), gradient(
@@ -879,10 +879,11 @@ def draw_board():
     paint(board.base, shadow.point(lambda v: v * 150 // 255), rgba("#000000"))
     board.base.alpha_composite(board.parts)
 
-    picture = board.base.convert("RGB").resize((BOARD_W, BOARD_H), Image.Resampling.LANCZOS)
-    light = radial((BOARD_W, BOARD_H), (90, 110), 300).point(lambda v: 255 - v // 6)
+    size = (BOARD_W * scale, BOARD_H * scale)
+    picture = board.base.convert("RGB").resize(size, Image.Resampling.LANCZOS)
+    light = radial(size, (90 * scale, 110 * scale), 300 * scale).point(lambda v: 255 - v // 6)
     picture = ImageChops.multiply(picture, Image.merge("RGB", [light] * 3))
-    grain = noise((BOARD_W, BOARD_H), 7).point(lambda v: 124 + v % 9)
+    grain = noise(size, 7).point(lambda v: 124 + v % 9)
     return ImageChops.add(picture, Image.merge("RGB", [grain] * 3), 1.0, -128)
 
 
@@ -892,7 +893,6 @@ PICTURES = {
     "status-ok.png": draw_status_ok,
     "status-error.png": draw_status_error,
     "status-unknown.png": draw_status_unknown,
-    "status-blank.png": draw_status_blank,
     "folder.png": draw_folder,
     "save-set.png": draw_save_set,
     "save-bin.png": draw_save_bin,
@@ -907,6 +907,10 @@ PICTURES = {
 def main():
     for name, draw in PICTURES.items():
         draw().save(OUT / name)
+        # Twice the pixels for screens of twice the density; Qt picks name@2x
+        # beside name. The board's goes to a PNG, as a bitmap would be 1.2 MB.
+        stem, suffix = name.rsplit(".", 1)
+        draw(2).save(OUT / f"{stem}@2x.{'png' if suffix == 'bmp' else suffix}")
     make_window_icon()
 
 

@@ -21,10 +21,10 @@ SizeClass classifyLength(qint64 length)
 
 CartridgeContents readWithHeader(const QByteArray &fileBytes)
 {
-    const QByteArray nameField = fileBytes.mid(NameOffset, NameLength);
-    const qsizetype nameEnd = nameField.indexOf('\0');
-    return {fileBytes.size() > ExromOffset && fileBytes.at(ExromOffset) == 1 ? SlotStatus::ExromWarning : SlotStatus::Ok,
-            QString::fromLatin1(nameEnd < 0 ? nameField : nameField.left(nameEnd)),
+    // The name ends at its first zero byte, or at the array's own terminator
+    // where the 32-byte field holds none.
+    return {fileBytes.mid(ExromOffset, 1) == "\x01" ? SlotStatus::ExromWarning : SlotStatus::Ok,
+            QString::fromLatin1(fileBytes.mid(NameOffset, NameLength).constData()),
             SlotData::fromFile(fileBytes, HeaderBlockSize)};
 }
 

@@ -6,7 +6,6 @@ QByteArray buildEpromImage(const CrtSet &set)
 {
     const int games = activeSlotCount(set.sizeMode());
     QByteArray image;
-    image.reserve(qsizetype(games) * SlotDataSize);
     for (int slot = games - 1; slot >= 0; --slot)
         image += set.slotData(slot).bytes();
     return image;

@@ -51,7 +51,7 @@ add_custom_target(plakmund_compressed_docs ALL DEPENDS ${plakmund_gzipped})
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size IN ITEMS 16 32 48 128 256)
+foreach(size IN ITEMS 16 32 48 128 256 512)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/plakmund-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME plakmund.png)
@@ -62,11 +62,12 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME plakmund.xml)
 
-# The README shows the screenshot, so the screenshot goes with it.
+# The README shows the screenshots, so they go with it.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright
               ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${plakmund_docdir})
-install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${plakmund_docdir}/docs)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png ${PROJECT_SOURCE_DIR}/docs/screenshot-scale2.png
+        DESTINATION ${plakmund_docdir}/docs)
 
 set(PLAKMUND_PACKAGE_MAINTAINER "Plakmund developers <plakmund@example.org>"
     CACHE STRING "Maintainer field of the .deb package")

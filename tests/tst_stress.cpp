@@ -72,7 +72,7 @@ private slots:
         QTemporaryDir dir;
         QRandomGenerator random(20261205);
         const QList<qsizetype> lengths{0, 30, 79, 80, 100, 4096, 4176, 8192, 8272, 9000, 16383, 16384, 16463, 16464, 16465, 20000};
-        const QByteArrayList names{"GAME", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", "\xC4\xD6\xDC\xE9\xFF", " Orbit  Dash "};
+        const QByteArrayList names{"GAME", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", "\xC4\xD6\xDC\xE9\xFF", QByteArray("\0HIDDEN", 7)};
         const QList<char> exroms{0, 1, 2, char(0xFF), 1};
         QMap<QString, QByteArray> files;
         for (int i = 0; i < 48; ++i) {

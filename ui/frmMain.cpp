@@ -174,7 +174,6 @@ void frmMain::createTitleAndPicture()
 
     auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
-    board->setLineWidth(1);
     QIcon photograph(QStringLiteral(":/assets/board.bmp"));
     photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
     board->setPixmap(photograph.pixmap(QSize(269, 377), devicePixelRatioF()));
