@@ -78,6 +78,9 @@ Status writeFileAtomically(const QString &path, const QByteArray &bytes)
     // Unbuffered, because a buffered flush takes a short write (full disk) for
     // success and the truncated file would be committed.
     QSaveFile file(path);
+    // A folder that takes no new file (no write permission, say) still lets an
+    // existing writable file be rewritten in place, though not atomically.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure{file.errorString()};
     const qint64 written = file.write(bytes);

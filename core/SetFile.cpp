@@ -2,35 +2,59 @@
 
 #include "TextFile.h"
 
+#include <QStringDecoder>
+
 namespace plakmund {
 
 namespace {
 
-// One quoted field at pos; on success pos is just past its closing quote.
-Result<QString> readQuotedField(const QByteArray &line, qsizetype &pos, const QString &field)
+// Windows-1252's characters for the bytes 0x80 to 0x9F; where it has none, the
+// byte's Latin-1 character. Every other byte is the same in both.
+constexpr char16_t Windows1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// UTF-8 where the bytes are valid UTF-8; otherwise a file from a single-byte
+// system, read as Windows-1252, so that no character is lost either way.
+QString decodeText(const QByteArray &bytes)
 {
-    if (pos >= line.size() || line.at(pos) != '"')
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    text = QString::fromLatin1(bytes);
+    for (QChar &character : text) {
+        if (character.unicode() >= 0x80 && character.unicode() < 0xA0)
+            character = QChar(Windows1252[character.unicode() - 0x80]);
+    }
+    return text;
+}
+
+// One quoted field at pos; on success pos is just past its closing quote.
+Result<QString> readQuotedField(QStringView line, qsizetype &pos, const QString &field)
+{
+    if (pos >= line.size() || line.at(pos) != u'"')
         return Failure{QStringLiteral("the %1 is not in double quotes").arg(field)};
-    const qsizetype closing = line.indexOf('"', pos + 1);
+    const qsizetype closing = line.indexOf(u'"', pos + 1);
     if (closing < 0)
         return Failure{QStringLiteral("the %1 has no closing double quote").arg(field)};
-    const QString text = QString::fromLocal8Bit(line.mid(pos + 1, closing - pos - 1));
+    const QString text = line.mid(pos + 1, closing - pos - 1).toString();
     pos = closing + 1;
     return text;
 }
 
-Result<SetFileRecord> readRecord(const QByteArray &line)
+Result<SetFileRecord> readRecord(QStringView line)
 {
     if (line.isEmpty())
         return Failure{QStringLiteral("the line is blank")};
-    if (line.contains('\r'))
+    if (line.contains(u'\r'))
         return Failure{QStringLiteral("the line holds a stray carriage return")};
 
     qsizetype pos = 0;
     const Result<QString> name = readQuotedField(line, pos, QStringLiteral("name"));
     if (!name.ok())
         return Failure{name.error()};
-    if (pos >= line.size() || line.at(pos) != ',')
+    if (pos >= line.size() || line.at(pos) != u',')
         return Failure{QStringLiteral("a comma must follow the name's closing double quote")};
     ++pos;
     const Result<QString> location = readQuotedField(line, pos, QStringLiteral("location"));
@@ -43,36 +67,43 @@ Result<SetFileRecord> readRecord(const QByteArray &line)
 
 } // namespace
 
+QString storableInSetFile(const QString &text)
+{
+    QString stored = text;
+    stored.replace(u'"', u'\'').replace(u'\r', u' ').replace(u'\n', u' ');
+    return stored;
+}
+
 QByteArray writeSetFile(const QList<SetFileRecord> &records)
 {
     QStringList lines;
     for (const SetFileRecord &record : records)
-        lines << QStringLiteral("\"%1\",\"%2\"").arg(record.displayName, record.location);
+        lines << QStringLiteral("\"%1\",\"%2\"").arg(storableInSetFile(record.displayName), storableInSetFile(record.location));
     return textFileBytes(lines);
 }
 
 Result<QList<SetFileRecord>> readSetFile(const QByteArray &bytes)
 {
-    QByteArray text = bytes;
-    // Text editors may add a byte-order mark in front and blank lines at the end.
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
-    while (text.endsWith('\n') || text.endsWith('\r'))
+    // A byte-order mark in front goes with the decoding; blank lines at the end,
+    // which text editors add, go here.
+    QString text = decodeText(bytes);
+    while (text.endsWith(u'\n') || text.endsWith(u'\r'))
         text.chop(1);
 
     QList<SetFileRecord> records;
     if (text.isEmpty())
         return records;
     // CR LF and a lone LF both end a line.
-    const QList<QByteArray> lines = text.split('\n');
+    const QStringList lines = text.split(u'\n');
     for (int index = 0; index < lines.size(); ++index) {
-        const QByteArray &line = lines.at(index);
-        const int lineNumber = index + 1;
+        QStringView line = lines.at(index);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
         if (records.size() == MaxSetFileRecords)
-            return Failure{QStringLiteral("line %1: a set holds at most %2 records").arg(lineNumber).arg(MaxSetFileRecords)};
-        const Result<SetFileRecord> record = readRecord(line.endsWith('\r') ? line.chopped(1) : line);
+            return Failure{QStringLiteral("line %1: a set holds at most %2 records").arg(index + 1).arg(MaxSetFileRecords)};
+        const Result<SetFileRecord> record = readRecord(line);
         if (!record.ok())
-            return Failure{QStringLiteral("line %1: %2").arg(lineNumber).arg(record.error())};
+            return Failure{QStringLiteral("line %1: %2").arg(index + 1).arg(record.error())};
         records << record.value();
     }
     return records;

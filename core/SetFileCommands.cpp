@@ -16,11 +16,6 @@ const QString SetFileWord = QStringLiteral("set file");
 // Sixteen records of two long paths each stay far below this.
 constexpr qint64 MaxSetFileSize = 1024 * 1024;
 
-bool fitsSetFile(const QString &text)
-{
-    return !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n');
-}
-
 // A folder or an empty location counts as no file at all.
 bool fileExists(const QString &path)
 {
@@ -43,25 +38,30 @@ Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
 void saveCrtSet(const CrtSet &set, UserInterface &ui)
 {
     QList<SetFileRecord> records;
+    QStringList changed; // what the file holds otherwise than the window
     for (int slot = 0; slot < SlotCount; ++slot) {
         const SetFileRecord record{set.slotName(slot), set.slotLocation(slot)};
         if (record.displayName.isEmpty() && record.location.isEmpty())
             continue;
-        // The format has no escapes: refuse rather than write a file that reads back wrong.
-        if (!fitsSetFile(record.displayName) || !fitsSetFile(record.location)) {
-            reportFailure(ui, QStringLiteral("Slot %1 can not be saved in a set file: its name or location "
-                                             "holds a double quote or a line break.")
-                                  .arg(slotNumberText(slot)));
-            return;
-        }
         records << record;
+        if (storableInSetFile(record.displayName) != record.displayName)
+            changed << QStringLiteral("the name of slot ") + slotNumberText(slot);
+        if (storableInSetFile(record.location) != record.location)
+            changed << QStringLiteral("the location of slot ") + slotNumberText(slot);
     }
 
     const FileDialogResult chosen = ui.showSaveDialog({QStringLiteral("Save Plakmund File"), SetFileFilter, true});
     if (chosen.path.isEmpty())
         return;
-    if (const Status written = writeFileAtomically(chosen.path, writeSetFile(records)); !written.ok())
+    if (const Status written = writeFileAtomically(chosen.path, writeSetFile(records)); !written.ok()) {
         reportFailure(ui, fileFailureMessage(SetFileWord, chosen.path, QStringLiteral("written"), written.error()));
+        return;
+    }
+    if (!changed.isEmpty()) {
+        reportFailure(ui, QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double quotes or line "
+                                         "breaks: in it they became apostrophes and spaces in %2. The window keeps them.")
+                              .arg(chosen.path, changed.join(QStringLiteral(", "))));
+    }
 }
 
 void loadCrtSet(CrtSet &set, UserInterface &ui)

@@ -49,6 +49,7 @@ private slots:
         folder.mkdir(QStringLiteral("closed"));
         writeFile(folder.filePath(QStringLiteral("closed/file")), "x");
         QFile::setPermissions(folder.filePath(QStringLiteral("closed")), {});
+        const auto reopen = qScopeGuard([&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
         if (name.startsWith(QLatin1String("closed")) && ::geteuid() == 0)
             QSKIP("permissions do not hold for root");
 
@@ -94,6 +95,7 @@ private slots:
         QTest::newRow("new file") << "new" << 0ll << "";
         QTest::newRow("over a longer file") << "old" << 0ll << "";
         QTest::newRow("over a file you may write but not read") << "write-only" << 0ll << "";
+        QTest::newRow("over a file in a folder you may not write to") << "closed/old" << 0ll << "";
         QTest::newRow("folder missing") << "missing/new" << 0ll << "No such file or directory";
         QTest::newRow("onto a folder") << "folder" << 0ll << "it is a folder, not a file";
         QTest::newRow("onto a named pipe") << "pipe" << 0ll << "it is not a regular file";
@@ -113,6 +115,10 @@ private slots:
         QFile::setPermissions(folder.filePath(QStringLiteral("write-only")), QFile::WriteOwner);
         folder.mkdir(QStringLiteral("folder"));
         makeFifo(folder.filePath(QStringLiteral("pipe")));
+        folder.mkdir(QStringLiteral("closed"));
+        writeFile(folder.filePath(QStringLiteral("closed/old")), pattern(9000, 2));
+        QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::ExeOwner);
+        const auto reopen = qScopeGuard([&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
         // A file size limit makes writes beyond it fail, as on a full disk, even for root.

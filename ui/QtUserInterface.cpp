@@ -5,36 +5,24 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace plakmund {
 
 namespace {
 
-QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
+// A message box's buttons in their order, each with what it answers.
+QList<QPair<QString, MessageAnswer>> buttonsOf(MessageButtons buttons)
 {
     switch (buttons) {
     case MessageButtons::Ok:
-        break;
+        return {{QStringLiteral("OK"), MessageAnswer::Ok}};
     case MessageButtons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
+        return {{QStringLiteral("OK"), MessageAnswer::Ok}, {QStringLiteral("Cancel"), MessageAnswer::Cancel}};
     case MessageButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+        break;
     }
-    return QMessageBox::Ok;
-}
-
-MessageAnswer answerOf(QMessageBox::StandardButton button)
-{
-    switch (button) {
-    case QMessageBox::Ok:
-        return MessageAnswer::Ok;
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    default:
-        return MessageAnswer::Cancel;
-    }
+    return {{QStringLiteral("&Yes"), MessageAnswer::Yes}, {QStringLiteral("&No"), MessageAnswer::No}};
 }
 
 // Qt's form of a filter entry: "Cartridge Rom(.crt, .bin) (*.crt *.bin)".
@@ -49,16 +37,23 @@ QtUserInterface::QtUserInterface(frmMain &window) : m_window(window) {}
 
 MessageAnswer QtUserInterface::showMessage(const MessageBoxRequest &request)
 {
-    const QMessageBox::Icon icon =
-        request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
-    QMessageBox box(icon, request.title, request.text, qtButtons(request.buttons), &m_window);
-    if (request.buttons == MessageButtons::OkCancel) {
-        box.setDefaultButton(QMessageBox::Ok);
-        // Escape and the title bar's close button answer Cancel.
-        box.setEscapeButton(QMessageBox::Cancel);
+    const QMessageBox::Icon icon = request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(icon, request.title, request.text, QMessageBox::NoButton, &m_window);
+    // The buttons in their order, the first the default, on every desktop: as
+    // action buttons no desktop's own order (GNOME's Cancel before OK) applies.
+    QHash<QAbstractButton *, MessageAnswer> answers;
+    for (const auto &[text, answer] : buttonsOf(request.buttons)) {
+        QPushButton *button = box.addButton(text, QMessageBox::ActionRole);
+        if (answers.isEmpty())
+            box.setDefaultButton(button);
+        answers.insert(button, answer);
     }
+    // Escape and the close button answer Cancel, or OK where it is the only
+    // button; a Yes and No question has neither and waits for Yes or No.
+    if (request.buttons == MessageButtons::OkCancel)
+        box.setEscapeButton(answers.key(MessageAnswer::Cancel));
     box.exec();
-    return answerOf(box.standardButton(box.clickedButton()));
+    return answers.value(box.clickedButton(), MessageAnswer::Cancel);
 }
 
 FileDialogResult QtUserInterface::showOpenDialog(const FileDialogRequest &request)

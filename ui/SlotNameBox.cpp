@@ -20,25 +20,32 @@ void SlotNameBox::focusOutEvent(QFocusEvent *event)
 
 void SlotNameBox::dragEnterEvent(QDragEnterEvent *event)
 {
-    event->setAccepted(!droppedPaths(*event).isEmpty());
+    takeAsCopy(*event);
 }
 
 void SlotNameBox::dragMoveEvent(QDragMoveEvent *event)
 {
-    event->setAccepted(!droppedPaths(*event).isEmpty());
+    takeAsCopy(*event);
 }
 
 void SlotNameBox::dropEvent(QDropEvent *event)
 {
-    const QStringList paths = droppedPaths(*event);
-    if (paths.isEmpty()) {
-        event->ignore();
+    if (!takeAsCopy(*event))
         return;
-    }
-    event->acceptProposedAction();
     // Handled once the drop has returned, so the program the file came from
     // does not wait while the load asks its questions.
-    QMetaObject::invokeMethod(this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, paths = droppedPaths(*event)] { emit filesDropped(paths); }, Qt::QueuedConnection);
+}
+
+bool SlotNameBox::takeAsCopy(QDropEvent &event) const
+{
+    // Always a copy, whatever the source proposes, so that the file stays
+    // where it was; a source that may only move it is refused.
+    const bool taken = (event.possibleActions() & Qt::CopyAction) && !droppedPaths(event).isEmpty();
+    if (taken)
+        event.setDropAction(Qt::CopyAction);
+    event.setAccepted(taken);
+    return taken;
 }
 
 QStringList SlotNameBox::droppedPaths(const QDropEvent &event) const

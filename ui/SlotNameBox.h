@@ -6,7 +6,7 @@
 namespace plakmund {
 
 // A slot's name box: a line edit that reports focus changes and takes a drop
-// of local files instead of text. Qt delivers no drop to a disabled box.
+// of local files, as a copy, instead of text. Qt delivers no drop to a disabled box.
 class SlotNameBox : public QLineEdit {
     Q_OBJECT
 
@@ -26,6 +26,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Accepts the drag or drop as a copy where it carries local files and may be copied.
+    bool takeAsCopy(QDropEvent &event) const;
     // The local file paths a drop carries, in its order.
     QStringList droppedPaths(const QDropEvent &event) const;
 };

@@ -94,7 +94,21 @@ frmMain::~frmMain()
 
 void frmMain::focusSlotName(int index)
 {
+    // After a drop from another program this window is not the active one yet:
+    // activating it brings the focus, and the highlight, to the box at once.
+    activateWindow();
     m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::runCommand(const std::function<void()> &command)
+{
+    // Where a command lets pending events through, clicks and keys wait, but a
+    // drop is no user input to Qt: it waits here until the command has ended.
+    m_commandRunning = true;
+    command();
+    m_commandRunning = false;
+    for (const auto &[index, paths] : std::exchange(m_waitingDrops, {}))
+        on_txtCRTName_filesDropped(index, paths);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
@@ -303,12 +317,15 @@ void frmMain::formLoad()
 
 void frmMain::on_cmdLoadCRT_clicked(int index)
 {
-    loadCartridgeFromDialog(m_set, m_ui, index);
+    runCommand([&] { loadCartridgeFromDialog(m_set, m_ui, index); });
 }
 
 void frmMain::on_txtCRTName_filesDropped(int index, const QStringList &paths)
 {
-    loadDroppedCartridge(m_set, m_ui, paths, index);
+    if (m_commandRunning)
+        m_waitingDrops.append({index, paths});
+    else
+        runCommand([&] { loadDroppedCartridge(m_set, m_ui, paths, index); });
 }
 
 void frmMain::on_txtCRTName_focusGained(int index)
@@ -323,23 +340,25 @@ void frmMain::on_txtCRTName_focusLost(int index)
 
 void frmMain::on_cmdLoadPLK_clicked()
 {
-    loadCrtSet(m_set, m_ui);
+    runCommand([this] { loadCrtSet(m_set, m_ui); });
 }
 
 void frmMain::on_Command1_clicked()
 {
-    saveCrtSet(m_set, m_ui);
+    runCommand([this] { saveCrtSet(m_set, m_ui); });
 }
 
 void frmMain::on_Command2_clicked()
 {
-    saveBinFile(m_set, m_ui);
+    runCommand([this] { saveBinFile(m_set, m_ui); });
 }
 
 void frmMain::on_Command3_clicked()
 {
-    m_ui.showMessage({QStringLiteral("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
-                      QStringLiteral("Plakmund")});
+    runCommand([this] {
+        m_ui.showMessage({QStringLiteral("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
+                          QStringLiteral("Plakmund")});
+    });
 }
 
 void frmMain::on_Command4_clicked()

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -44,6 +45,7 @@ private:
     void createCommands();
     void arrangeControls();
     QPushButton *keyboardButton(QPushButton *button);
+    void runCommand(const std::function<void()> &command);
 
     // Each follows one kind of change of the set or of the desktop.
     void showSlotName(int index);
@@ -74,6 +76,8 @@ private:
     std::array<SlotNameBox *, SlotCount> m_txtCRTName{};
     std::array<QLabel *, SlotCount> m_picStatus{};
     QLabel *m_title = nullptr;
+    bool m_commandRunning = false;
+    QList<QPair<int, QStringList>> m_waitingDrops; // slot and paths of drops during a command
     // The status pictures, decoded once for all rows; the empty status shows none.
     QPixmap m_picOK, m_picError, m_picUnkown;
 };

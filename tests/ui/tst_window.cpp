@@ -6,10 +6,12 @@
 #include "frmMain.h"
 
 #include <QAccessible>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -41,17 +43,19 @@ void click(const QWidget &window, const QString &name)
     QTest::mouseClick(front, Qt::LeftButton, {}, front->mapFrom(&window, centre));
 }
 
-// Drags data onto the widget and drops it there; tells whether both were taken.
-bool drop(QWidget *target, const QList<QUrl> &urls, const QString &text = {})
+// Drags data onto the widget from a source that offers these actions and, with
+// Shift held, proposes to move; returns the action the widget took, if any.
+Qt::DropAction drop(QWidget *target, const QList<QUrl> &urls, Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction,
+                    const QString &text = {})
 {
     QMimeData data;
     data.setUrls(urls);
     data.setText(text);
-    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(target->rect().center(), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
-    QDropEvent dropped(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent dropped(target->rect().center(), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &dropped);
-    return enter.isAccepted() && dropped.isAccepted();
+    return enter.isAccepted() && dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
 }
 
 // Answers the next modal dialog from inside its event loop, once it shows.
@@ -111,7 +115,8 @@ private slots:
         QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, "the window opens off the screen's centre");
         QCOMPARE(nameBox(window, 7)->font().pointSizeF(), 9.75);
         const QLabel *title = find<QLabel>(window, "Label2");
-        QCOMPARE(title->font().pointSizeF() + title->font().weight(), 12.0 + QFont::Bold);
+        QCOMPARE(title->font().pointSizeF(), 12.0);
+        QCOMPARE(title->font().weight(), QFont::Bold);
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(192, 0, 0));
         QCOMPARE(find<QLabel>(window, "Picture1")->pixmap().size(), QSize(269, 377));
 
@@ -190,11 +195,13 @@ private slots:
         FakeUserInterface ui;
         frmMain window(&ui);
         window.crtSet().setSizeMode(SizeMode::Size512kb);
-        QVERIFY(!drop(nameBox(window, 1), {}, game.toLocalFile()));
-        QVERIFY(!drop(nameBox(window, 1), {QUrl(QStringLiteral("https://example.org/game.crt"))}));
-        QVERIFY(!drop(nameBox(window, 9), {game}));
-        // The drop returns before the file is loaded, so the program it came from never waits.
-        QVERIFY(drop(nameBox(window, 2), {game, QUrl::fromLocalFile(dir.path())}));
+        QCOMPARE(drop(nameBox(window, 1), {}, Qt::CopyAction, game.toLocalFile()), Qt::IgnoreAction);
+        QCOMPARE(drop(nameBox(window, 1), {QUrl(QStringLiteral("https://example.org/game.crt"))}), Qt::IgnoreAction);
+        QCOMPARE(drop(nameBox(window, 1), {game}, Qt::MoveAction), Qt::IgnoreAction);
+        QCOMPARE(drop(nameBox(window, 9), {game}), Qt::IgnoreAction);
+        // Always a copy, and the drop returns before the file is loaded, so the
+        // program it came from neither deletes the file nor waits.
+        QCOMPARE(drop(nameBox(window, 2), {game, QUrl::fromLocalFile(dir.path())}), Qt::CopyAction);
         QCOMPARE(window.crtSet().slotLocation(2), QString());
         QTRY_COMPARE(window.crtSet().slotLocation(2), game.toLocalFile());
         QCOMPARE(nameBox(window, 1)->text() + nameBox(window, 9)->text() + nameBox(window, 2)->text(), "DROPPED");
@@ -211,6 +218,24 @@ private slots:
             QVERIFY(find<QLabel>(window, "picStatus", 2)->pixmap().isNull());
             QCOMPARE(find(window, "picStatus", 2)->toolTip(), statusTooltip(status));
         }
+    }
+
+    void aDropWaitsForTheCommand()
+    {
+        QTemporaryDir dir;
+        const QUrl game = QUrl::fromLocalFile(writeFile(dir.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 3, 0, "DROPPED")));
+        FakeUserInterface ui;
+        ui.dialogAnswers << writeFile(dir.filePath(QStringLiteral("empty.plk")), {});
+        frmMain window(&ui);
+        QStringList namesMeanwhile;
+        ui.whilePendingEvents = [&] {
+            QCoreApplication::processEvents();
+            namesMeanwhile << window.crtSet().slotName(5);
+        };
+        QCOMPARE(drop(nameBox(window, 5), {game}), Qt::CopyAction);
+        find<QAbstractButton>(window, "cmdLoadPLK")->click(); // lets pending events through once, after emptying the slots
+        QCOMPARE(namesMeanwhile, QStringList{""});
+        QCOMPARE(window.crtSet().slotName(5), QStringLiteral("DROPPED"));
     }
 
     void focusHighlightAndTypedNames()
@@ -232,8 +257,13 @@ private slots:
         QTest::mouseClick(nameBox(window, 4), Qt::LeftButton);
         QCOMPARE(background(nameBox(window, 3)), QColor(255, 255, 255));
 
-        // A file without header puts the focus into its name box; what the user types replaces "???".
-        QVERIFY(drop(nameBox(window, 6), {QUrl::fromLocalFile(raw)}));
+        // A file without header, dropped from another program, puts the focus into
+        // its name box in the window, made active; what the user types replaces "???".
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        QCOMPARE(drop(nameBox(window, 6), {QUrl::fromLocalFile(raw)}), Qt::CopyAction);
         QTRY_COMPARE(QApplication::focusWidget(), nameBox(window, 6));
         QCOMPARE(background(nameBox(window, 4)), QColor(255, 255, 255));
         QCOMPARE(background(nameBox(window, 6)), QColor(255, 255, 0));
@@ -355,21 +385,39 @@ private slots:
 
     void messageBoxesAndDialogs()
     {
+        // GNOME's layout puts Cancel before OK and No before Yes: the boxes keep their order all the same.
+        struct GnomeLayout : QProxyStyle {
+            using QProxyStyle::QProxyStyle;
+            int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *data) const override
+            {
+                return hint == SH_DialogButtonLayout ? QDialogButtonBox::GnomeLayout : QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        QApplication::setStyle(new GnomeLayout(QStyleFactory::create(QStringLiteral("Fusion"))));
         frmMain window;
         QtUserInterface ui(window);
         QStringList shown;
-        // Return takes the default, Escape and the close button count as Cancel.
-        const QList<QPair<MessageButtons, int>> presses{{MessageButtons::OkCancel, Qt::Key_Return},
-            {MessageButtons::OkCancel, Qt::Key_Escape}, {MessageButtons::OkCancel, 0}, {MessageButtons::YesNo, Qt::Key_Y},
-            {MessageButtons::YesNo, Qt::Key_N}, {MessageButtons::Ok, Qt::Key_Return}};
-        for (const auto &[buttons, key] : presses) {
-            answerModal<QMessageBox>([&, key = key](QMessageBox *box) {
-                shown << box->windowTitle() + box->text() + QString::number(box->icon());
-                key ? QTest::keyClick(box, Qt::Key(key)) : void(box->close());
+        // R(eturn), E(scape), C(lose), Y, N in turn; a box that stays open takes the next.
+        const QList<QPair<MessageButtons, QString>> presses{{MessageButtons::OkCancel, "R"}, {MessageButtons::OkCancel, "E"},
+            {MessageButtons::OkCancel, "C"}, {MessageButtons::YesNo, "ECR"}, {MessageButtons::YesNo, "N"}, {MessageButtons::Ok, "E"}};
+        for (const auto &[buttons, keys] : presses) {
+            answerModal<QMessageBox>([&, keys = keys](QMessageBox *box) {
+                QList<QAbstractButton *> order = box->buttons();
+                std::sort(order.begin(), order.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+                shown << box->windowTitle() + box->text() + QString::number(box->icon()) + ':' + box->defaultButton()->text();
+                for (QAbstractButton *button : order)
+                    shown.last() += ' ' + button->text();
+                for (QChar key : keys) {
+                    if (key == u'C')
+                        box->close();
+                    else
+                        QTest::keyClick(box, QMap<QChar, Qt::Key>{{'R', Qt::Key_Return}, {'E', Qt::Key_Escape}, {'N', Qt::Key_N}}[key]);
+                }
             });
             shown << QString::number(int(ui.showMessage({QStringLiteral("A\r\nB"), buttons, MessageIcon::Exclamation, "T"})));
         }
-        QCOMPARE(shown.join(u' '), QStringLiteral("TA\r\nB2 0 TA\r\nB2 1 TA\r\nB2 1 TA\r\nB2 2 TA\r\nB2 3 TA\r\nB2 0"));
+        QCOMPARE(shown, (QStringList{"TA\r\nB2:OK OK Cancel", "0", "TA\r\nB2:OK OK Cancel", "1", "TA\r\nB2:OK OK Cancel", "1",
+                                     "TA\r\nB2:&Yes &Yes &No", "2", "TA\r\nB2:&Yes &Yes &No", "3", "TA\r\nB2:OK OK", "0"}));
 
         QTemporaryDir dir;
         shown.clear();
