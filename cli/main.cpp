@@ -28,6 +28,8 @@ void printError(const QString &line)
     std::fputs(qPrintable(ProgramName + QStringLiteral(": ") + line + u'\n'), stderr);
 }
 
+// Answers the open dialog with SETFILE and the save dialog with IMAGE, and
+// prints each message on standard error instead of showing it.
 class CommandLineUserInterface : public UserInterface {
 public:
     CommandLineUserInterface(const CrtSet &set, const QString &setPath, const QString &imagePath)
