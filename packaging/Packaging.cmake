@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 # The reverse-DNS id of the AppStream component; its metainfo file is named after it.
 set(PLAKMUND_APP_ID org.example.plakmund)
 # One manual page per installed program, in packaging/man/, named NAME.SECTION.
-set(PLAKMUND_MAN_PAGES plakmund.1)
+set(PLAKMUND_MAN_PAGES plakmund.1 plakmund-build.1)
 # CMAKE_INSTALL_DOCDIR would be share/doc/Plakmund, after the project's name.
 set(plakmund_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/plakmund)
 # The fourth version number is not part of the package version.
@@ -80,7 +80,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "EPROM image builder for the Kestrix C64 m
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Plakmund puts up to sixteen Commodore 64 cartridge games (.crt images or"
     "raw .bin ROM dumps of at most 16 KB each) into one EPROM image for the"
-    "Kestrix multi-game cartridge board, and writes a listing beside it.")
+    "Kestrix multi-game cartridge board, and writes a listing beside it."
+    "plakmund-build builds the same image from a set file without a window.")
 set(CPACK_PACKAGE_CONTACT ${PLAKMUND_PACKAGE_MAINTAINER})
 # packaging/strip.cmake strips the programs, for CPack's own stripping leaves the
 # sections that name the compiler in.

@@ -1,9 +1,11 @@
 #include "FakeUserInterface.h"
+#include "ImageCommands.h"
 #include "SetFile.h"
 #include "SetFileCommands.h"
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -193,6 +195,62 @@ private slots:
         QCOMPARE(ui.log, log);
         QCOMPARE(readFile(dir.filePath(QStringLiteral("old.plk"))), written == "-" ? old : written);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // %1: the folder holding the set files
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("image"); // written with its listing; "" writes nothing
+        QTest::addColumn<QString>("error"); // in standard error; "": nothing there
+
+        QTest::newRow("512kb") << QStringList{"--size", "512kb", "--output", "%1/out.bin", "%1/games.plk"} << 0 << "out.bin"
+                               << "plakmund-build: %1/games.plk: slot 7 \"G20000\" is not in the image";
+        QTest::newRow("1mb") << QStringList{"--size", "1mb", "%1/games.plk"} << 0 << "games.bin" << "";
+        QTest::newRow("2mb by default") << QStringList{"%1/games.plk"} << 0 << "games.bin" << "";
+        QTest::newRow("check") << QStringList{"--check", "%1/games.plk"} << 0 << "" << "";
+        QTest::newRow("missing cartridge") << QStringList{"%1/missing.plk"} << 1 << "" << "plakmund-build: %1/gone.crt: Plakmund_v0.4: The";
+        QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "The set file \"%1/bad.plk\" can not be read: line 9";
+        QTest::newRow("unknown option") << QStringList{"--fast", "%1/games.plk"} << 2 << "" << "Usage: plakmund-build";
+        QTest::newRow("no set file") << QStringList{} << 2 << "" << "Usage: plakmund-build";
+        QTest::newRow("4mb") << QStringList{"--size", "4mb", "%1/games.plk"} << 2 << "" << "Usage: plakmund-build";
+    }
+
+    // plakmund-build writes what the window's commands write after a fresh start.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, image);
+        QFETCH(QString, error);
+
+        QTemporaryDir dir, window;
+        QByteArray records; // every length class: with header, without, odd and too large
+        for (const int length : {16464, 8272, 4176, 16384, 8192, 4096, 5000, 20000})
+            records += QStringLiteral("\"G%1\",\"%2\"\r\n")
+                           .arg(length).arg(writeFile(dir.filePath("%1.crt").arg(length), cartridgeBytes(length, length, 1))).toUtf8();
+        writeFile(dir.filePath("games.plk"), records);
+        writeFile(dir.filePath("missing.plk"), records + "\"GONE\",\"" + dir.filePath("gone.crt").toUtf8() + "\"\r\n");
+        writeFile(dir.filePath("bad.plk"), records + "\r\n" + records);
+        QProcess program;
+        program.start(QStringLiteral(PLAKMUND_BUILD_PROGRAM), arguments.replaceInStrings("%1", dir.path()));
+        QVERIFY(program.waitForFinished());
+
+        const QString err = program.readAllStandardError();
+        QVERIFY2(error.isEmpty() ? err.isEmpty() : err.contains(QString(error).replace("%1", dir.path())), qPrintable(err));
+        QCOMPARE(program.exitCode(), exitCode);
+        QCOMPARE(QDir(dir.path()).entryList({"*.bin", "*.txt"}).join(u' '), image.isEmpty() ? "" : image + " " + image + "-list.txt");
+        if (image.isEmpty())
+            return;
+        CrtSet set;
+        set.setSizeMode(arguments.contains("512kb") ? SizeMode::Size512kb
+                        : arguments.contains("1mb") ? SizeMode::Size1mb : SizeMode::Size2mb);
+        FakeUserInterface ui;
+        ui.dialogAnswers << dir.filePath("games.plk") << window.filePath(image);
+        loadCrtSet(set, ui);
+        saveBinFile(set, ui);
+        for (const QString &file : {image, image + "-list.txt"})
+            QCOMPARE(readFile(dir.filePath(file)), readFile(window.filePath(file)));
     }
 };
 
