@@ -13,8 +13,8 @@ using namespace plakmund;
 // Slot data can only be replaced whole, never written into from outside.
 static_assert(std::is_const_v<std::remove_reference_t<decltype(std::declval<CrtSet &>().slotData(0))>>);
 
-// What each way of loading a file into slot 2 asks and changes, in order; what
-// the slot then holds is the model-based test's to check.
+// What each way of loading a file into slot 2 asks and changes, in order, and
+// what the slot holds afterwards.
 class TestCartridgeLoading : public QObject {
     Q_OBJECT
 
@@ -34,7 +34,7 @@ private slots:
             QTest::addRow("%d: raw", length) << "drop" << QStringList{"gamebin"} << length << "" << QStringList{"raw"};
         for (int length : {16465, 16480})
             QTest::addRow("%d: too large", length) << "drop" << game << length << "O" << QStringList{"too large"};
-        for (int length : {0, 16463}) {
+        for (int length : {0, 30, 16463}) {
             QTest::addRow("%d: OK", length) << "drop" << game << length << "O" << QStringList{"notice"};
             QTest::addRow("%d: Cancel, Yes", length) << "drop" << game << length << "CY" << QStringList{"notice", "header?", "with header"};
             QTest::addRow("%d: Cancel, No", length) << "drop" << game << length << "CN" << QStringList{"notice", "header?", "raw"};
@@ -61,10 +61,13 @@ private slots:
         QTemporaryDir dir;
         QDir(dir.path()).mkdir(QStringLiteral("folder"));
         QDir(dir.path()).mkdir(QStringLiteral("folder.crt"));
+        // The EXROM byte set, and a name that fills its 32 bytes: no zero byte ends it.
+        const QByteArray file = cartridgeBytes(length, length % 97, 1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xD6\xDC\xE9 ~");
         for (const char *name : {"game.crt", "game.CRT", "gamebin", "game.crt.zip"})
-            writeFile(dir.filePath(QLatin1String(name)), cartridgeBytes(length, 1));
+            writeFile(dir.filePath(QLatin1String(name)), file);
         CrtSet set;
         set.setSizeMode(SizeMode::Size512kb);
+        set.setSlotData(2, SlotData::fromFile(pattern(SlotDataSize, 77), 0));
         FakeUserInterface ui;
         for (QChar answer : answers)
             ui.messageAnswers << MessageAnswer(QStringLiteral("OCYN").indexOf(answer));
@@ -98,7 +101,13 @@ private slots:
         for (const QString &step : steps)
             expected << lines.value(step);
         QCOMPARE(ui.log, expected);
-        QCOMPARE(set.slotLocation(2), expected.contains("location 2") ? paths.value(0) : QString());
+        const int offset = steps.contains("with header") ? 80 : steps.contains("raw") ? 0 : -1;
+        const QByteArray nameField = file.mid(32, 32);
+        const QString name = offset ? QString::fromLatin1(nameField.left(nameField.indexOf('\0') < 0 ? 32 : nameField.indexOf('\0'))) : "???";
+        QCOMPARE(set.slotName(2) + '|' + set.slotLocation(2), offset < 0 ? "|" : name + '|' + paths.value(0));
+        QCOMPARE(set.slotTooltip(2), offset < 0 ? "" : offset ? length > 24 ? "EXROM Detected! Switch EXROM on Kestrix to Active(On)" : "Ok"
+                                                            : "Unknown Cartridge settings");
+        QCOMPARE(set.slotData(2).bytes(), offset < 0 ? pattern(SlotDataSize, 77) : slotBytesFrom(file, offset));
     }
 };
 

@@ -77,16 +77,18 @@ private slots:
             QCOMPARE(writeSetFile(expected), bytes);
     }
 
-    void loadReportsWhatCanNotBeRead()
+    void loadReadsEveryCartridgeAgain()
     {
         QTemporaryDir dir;
         const QDir folder(dir.path());
-        const QString game = writeFile(folder.filePath(QStringLiteral("game.crt")), cartridgeBytes(16464, 1, 1));
+        QString records;
+        for (int length : {16464, 8272, 16384, 100, 20000})
+            records += QStringLiteral("\"GAME %1\",\"%2\"\n").arg(length).arg(writeFile(folder.filePath(QString::number(length)),
+                                                                                         cartridgeBytes(length, length % 7, length == 16464)));
         folder.mkdir(QStringLiteral("folder.crt"));
         const QString pipe = makeFifo(folder.filePath(QStringLiteral("pipe.crt")));
-        const QString records = QStringLiteral("\"GAME\",\"%1\"\n\"GONE\",\"%2\"\n\"\",\"%3\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%4\"\n")
-                                    .arg(game, folder.filePath(QStringLiteral("gone.crt")),
-                                         folder.filePath(QStringLiteral("folder.crt")), pipe);
+        records += QStringLiteral("\"GONE\",\"%1\"\n\"\",\"%2\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%3\"\n")
+                       .arg(folder.filePath(QStringLiteral("gone.crt")), folder.filePath(QStringLiteral("folder.crt")), pipe);
         CrtSet set;
         fillEverySlot(set);
         set.setSizeMode(SizeMode::Size512kb);
@@ -97,14 +99,22 @@ private slots:
         loadCrtSet(set, ui);
 
         // A missing file leaves its slot empty and keeps the later records in theirs.
-        QCOMPARE(ui.log, (QStringList{OpenDialog, "events", "events", messageLine("The Cartridge File GONE is missing!"),
+        QCOMPARE(ui.log, (QStringList{OpenDialog, "events", "events", "events", messageLine("The Cartridge File GONE is missing!"),
                                       messageLine("The Cartridge File  is missing!"),
                                       messageLine("The Cartridge File NO LOCATION is missing!"),
-                                      failureLine(QStringLiteral("The cartridge file for slot 4 \"%1\" can not be read: "
+                                      failureLine(QStringLiteral("The cartridge file for slot 8 \"%1\" can not be read: "
                                                                  "it is not a regular file.").arg(pipe))}));
-        QCOMPARE(set.slotName(1) + set.slotLocation(1) + set.slotTooltip(1), QStringLiteral("Ok"));
-        QCOMPARE(set.slotData(1).bytes(), pattern(SlotDataSize, 51));
-        QCOMPARE(set.slotName(4) + set.slotLocation(4), QStringLiteral("PIPE") + pipe);
+        QStringList statuses;
+        for (int slot = 0; slot < SlotCount; ++slot)
+            statuses << QStringLiteral("%1 %2: %3").arg(slot).arg(set.slotName(slot), set.slotTooltip(slot));
+        QCOMPARE(statuses.mid(0, 10), (QStringList{"0 GAME 16464: EXROM Detected! Switch EXROM on Kestrix to Active(On)",
+                                                   "1 GAME 8272: Ok", "2 GAME 16384: Unknown Cartridge details.",
+                                                   "3 GAME 100: Unknown Cartridge details.", "4 GAME 20000: Unknown Cartridge details.",
+                                                   "5 : Ok", "6 : Ok", "7 : Ok", "8 PIPE: Ok", "9 : Ok"}));
+        QCOMPARE(set.slotData(1).bytes(), slotBytesFrom(cartridgeBytes(8272, 8272 % 7, 0), 80));
+        QCOMPARE(set.slotData(4).bytes(), slotBytesFrom(cartridgeBytes(20000, 20000 % 7, 0), 0));
+        QCOMPARE(set.slotData(5).bytes(), pattern(SlotDataSize, 55)); // data of a slot left empty stays
+        QCOMPARE(set.slotStatus(8), SlotStatus::Empty);
         QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
     }
 
