@@ -8,26 +8,17 @@ namespace plakmund {
 
 namespace {
 
-// Windows-1252's characters for the bytes 0x80 to 0x9F; where it has none, the
-// byte's Latin-1 character. Every other byte is the same in both.
-constexpr char16_t Windows1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // UTF-8 where the bytes are valid UTF-8; otherwise a file from a single-byte
-// system, read as Windows-1252, so that no character is lost either way.
+// system, read as Windows-1252 (Latin-1 where Qt was built without ICU, which
+// knows it), so that no character is lost either way.
 QString decodeText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
+    const QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    text = QString::fromLatin1(bytes);
-    for (QChar &character : text) {
-        if (character.unicode() >= 0x80 && character.unicode() < 0xA0)
-            character = QChar(Windows1252[character.unicode() - 0x80]);
-    }
-    return text;
+    QStringDecoder windows1252("windows-1252");
+    return windows1252.isValid() ? windows1252(bytes) : QString::fromLatin1(bytes);
 }
 
 // One quoted field at pos; on success pos is just past its closing quote.

@@ -72,7 +72,6 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
     // leaves the dialog its default one for opening or saving.
     QFileDialog dialog(&m_window, request.title);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(nameFilter(request.filter));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

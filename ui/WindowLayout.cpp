@@ -85,9 +85,7 @@ QStringList tabOrder()
     return QStringList{memberName(u"cmdLoadCRT", 0), QStringLiteral("cmdLoadPLK"), QStringLiteral("Command1"),
                        QStringLiteral("Command2"), QStringLiteral("Command6"), QStringLiteral("Command5")}
         + members(u"txtCRTName", 0, 15)
-        + QStringList{QStringLiteral("Picture1"), QStringLiteral("Frame1"), QStringLiteral("Command7"),
-                      QStringLiteral("Command8"), memberName(u"picStatus", 0), QStringLiteral("Command3")}
-        + members(u"picStatus", 1, 15) + QStringList{QStringLiteral("Frame2"), QStringLiteral("Label2")}
+        + QStringList{QStringLiteral("Command7"), QStringLiteral("Command8"), QStringLiteral("Command3")}
         + members(u"cmdLoadCRT", 1, 15) + QStringList{QStringLiteral("Command4")};
 }
 

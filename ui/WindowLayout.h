@@ -16,7 +16,8 @@ QString memberName(QStringView name, int index);
 // The window's direct children, the frontmost first, where they overlap.
 QStringList frontToBackOrder();
 
-// Every control in the order the Tab key visits them.
+// The controls that take the focus, in the order the Tab key visits them; the
+// pictures, frames and the title between them take none.
 QStringList tabOrder();
 
 } // namespace plakmund

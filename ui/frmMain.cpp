@@ -217,9 +217,10 @@ void frmMain::createCommands()
         {u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png"), {}, &frmMain::on_Command6_clicked},
         {u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png"), QKeySequence::HelpContents,
          &frmMain::on_Command3_clicked},
-        // Where the desktop has no key to quit with, Ctrl+Q as on most.
-        {u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png"),
-         QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)), &frmMain::on_Command5_clicked},
+        // Ctrl+Q, the standard key to quit on Linux desktops, also where Qt's
+        // keyboard scheme (Windows', the offscreen platform's) has none.
+        {u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+         &frmMain::on_Command5_clicked},
     };
     for (const Command &command : commands) {
         QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, QIcon(command.icon), frame), command.name));
@@ -244,16 +245,9 @@ void frmMain::arrangeControls()
     for (auto name = frontToBack.crbegin(); name != frontToBack.crend(); ++name)
         findChild<QWidget *>(*name, Qt::FindDirectChildrenOnly)->raise();
 
-    // Qt links only controls that can take the focus; the others are skipped.
-    QWidget *previous = nullptr;
-    for (const QString &name : tabOrder()) {
-        QWidget *control = findChild<QWidget *>(name);
-        if (control->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            setTabOrder(previous, control);
-        previous = control;
-    }
+    const QStringList focusOrder = tabOrder();
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(findChild<QWidget *>(focusOrder.at(i - 1)), findChild<QWidget *>(focusOrder.at(i)));
 }
 
 void frmMain::showSlotName(int index)

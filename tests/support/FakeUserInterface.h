@@ -1,11 +1,24 @@
 #pragma once
 
-#include "CrtSet.h"
 #include "UserInterface.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <functional>
+
+// The log line of a message box; by default OK only, no icon, the application's title.
+inline QString messageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
+                           const QString &icon = QStringLiteral("none"), const QString &title = plakmund::applicationTitle())
+{
+    return QStringLiteral("message [%1] %2 %3: %4").arg(title, buttons, icon, text);
+}
+
+// The log line of a failure report: OK, exclamation icon, the application's title.
+inline QString failureLine(const QString &text)
+{
+    return messageLine(text, QStringLiteral("OK"), QStringLiteral("exclamation"));
+}
 
 // Records every call in order, one line of text each, and answers from a
 // script; a call the script has no answer for is logged as "unscripted".
@@ -15,11 +28,23 @@ public:
     QList<plakmund::MessageAnswer> messageAnswers;
     QStringList dialogAnswers; // paths; "" cancels
     std::function<void()> whilePendingEvents; // runs where the window would handle pending events
+    std::function<void(int)> focusMoves;      // runs where the window would move the focus
 
-    plakmund::MessageAnswer showMessage(const plakmund::MessageBoxRequest &request) override;
-    plakmund::FileDialogResult showOpenDialog(const plakmund::FileDialogRequest &request) override;
-    plakmund::FileDialogResult showSaveDialog(const plakmund::FileDialogRequest &request) override;
-    void focusSlotName(int index) override { log << QStringLiteral("focus %1").arg(index); }
+    plakmund::MessageAnswer showMessage(const plakmund::MessageBoxRequest &request) override
+    {
+        log << messageLine(request.text, QStringList{"OK", "OK+Cancel", "Yes+No"}.at(int(request.buttons)),
+                           request.icon == plakmund::MessageIcon::Exclamation ? "exclamation" : "none", request.title);
+        log << QStringList(messageAnswers.isEmpty(), QStringLiteral("unscripted message"));
+        return messageAnswers.isEmpty() ? plakmund::MessageAnswer::Ok : messageAnswers.takeFirst();
+    }
+    plakmund::FileDialogResult showOpenDialog(const plakmund::FileDialogRequest &request) override { return answer("open", request); }
+    plakmund::FileDialogResult showSaveDialog(const plakmund::FileDialogRequest &request) override { return answer("save", request); }
+    void focusSlotName(int index) override
+    {
+        log << QStringLiteral("focus %1").arg(index);
+        if (focusMoves)
+            focusMoves(index);
+    }
     void processPendingEvents() override
     {
         log << QStringLiteral("events");
@@ -27,16 +52,14 @@ public:
             whilePendingEvents();
     }
 
-    // Also logs every change the set reports, in the same sequence.
-    void watch(const plakmund::CrtSet &set);
-
 private:
-    plakmund::FileDialogResult answerDialog(const QString &kind, const plakmund::FileDialogRequest &request);
+    plakmund::FileDialogResult answer(const char *kind, const plakmund::FileDialogRequest &request)
+    {
+        log << QStringLiteral("%1 dialog [%2] %3|%4%5")
+                   .arg(QLatin1String(kind), request.title, request.filter.description, request.filter.patterns.join(u';'),
+                        request.overwritePrompt ? QStringLiteral(" overwrite-prompt") : QString());
+        log << QStringList(dialogAnswers.isEmpty(), QStringLiteral("unscripted dialog"));
+        const QString path = dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
+        return {path, QFileInfo(path).fileName()};
+    }
 };
-
-// The log line of a message box; by default OK only, no icon, the application's title.
-QString messageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
-                    const QString &icon = QStringLiteral("none"), const QString &title = plakmund::applicationTitle());
-
-// The log line of a failure report: OK, exclamation icon, the application's title.
-QString failureLine(const QString &text);

@@ -1,25 +1,58 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+
+#include <sys/stat.h>
 
 // Bytes whose value depends on the position and a seed, so that data from
 // different files or offsets never look alike.
-QByteArray pattern(qsizetype length, int seed);
+inline QByteArray pattern(qsizetype length, int seed)
+{
+    QByteArray bytes(length, '\0');
+    for (qsizetype i = 0; i < length; ++i)
+        bytes[i] = char((i * 7 + i / 251 + seed * 31 + 1) & 0xFF);
+    return bytes;
+}
 
 // A cartridge file image of the given length: a pattern, with the header's
-// EXROM byte and name field set where the file is long enough to hold them.
-QByteArray cartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByteArray &name = "GAME");
+// EXROM byte and name field set as far as the file is long enough to hold them.
+inline QByteArray cartridgeBytes(qsizetype length, int seed, char exrom = 0, const QByteArray &name = "GAME")
+{
+    QByteArray bytes = pattern(length, seed);
+    if (length > 24)
+        bytes[24] = exrom;
+    return bytes.replace(32, 32, name.leftJustified(32, '\0', true)).left(length);
+}
 
 // What a slot's data must hold after reading a file from offset on: zeros
 // where the file ends early.
-QByteArray slotBytesFrom(const QByteArray &file, qsizetype offset);
+inline QByteArray slotBytesFrom(const QByteArray &file, qsizetype offset)
+{
+    return file.mid(offset, 16384).leftJustified(16384, '\0');
+}
 
 // Writes bytes to path, replacing any file there, and returns the path.
-QString writeFile(const QString &path, const QByteArray &bytes);
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(path));
+    return path;
+}
 
 // The whole contents of a file, or "-" when it can't be read.
-QByteArray readFile(const QString &path);
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-");
+}
 
 // Makes a named pipe at path and returns the path.
-QString makeFifo(const QString &path);
+inline QString makeFifo(const QString &path)
+{
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the named pipe %s", qPrintable(path));
+    return path;
+}

@@ -1,0 +1,330 @@
+#include "CartridgeLoading.h"
+#include "FakeUserInterface.h"
+#include "ImageCommands.h"
+#include "SetFile.h"
+#include "SetFileCommands.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <type_traits>
+
+using namespace plakmund;
+
+// Slot data can only be replaced whole, never written into from outside.
+static_assert(std::is_const_v<std::remove_reference_t<decltype(std::declval<CrtSet &>().slotData(0))>>);
+
+// The commands and formats of core, each checked through the user interface
+// they ask and the files they read and write.
+class TestCore : public QObject {
+    Q_OBJECT
+
+private slots:
+    // What each way of loading a file into slot 2 asks, and what the slot holds afterwards.
+    void everyRoute_data()
+    {
+        QTest::addColumn<QString>("route");     // "dialog", or "drop" on slot 2 ("drop 9": on slot 9)
+        QTest::addColumn<QStringList>("names"); // in a folder; game.* files hold `length` bytes
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("answers"); // O(K), C(ancel), Y(es), N(o)
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<int>("offset"); // of the file's bytes in the slot data; -1: the slot keeps what it held
+
+        const QStringList game{"game.crt"};
+        for (int length : {16464, 8272, 4176})
+            QTest::addRow("%d: header", length) << "dialog" << game << length << "" << QStringList{"dialog"} << 80;
+        for (int length : {16384, 8192, 4096})
+            QTest::addRow("%d: raw", length) << "drop" << QStringList{"gamebin"} << length << "" << QStringList{} << 0;
+        QTest::newRow("16465: too large") << "drop" << game << 16465 << "O" << QStringList{"too large"} << -1;
+        for (int length : {0, 30, 16463})
+            QTest::addRow("%d: Cancel, Yes", length) << "drop" << game << length << "CY" << QStringList{"notice", "header?"} << 80;
+        QTest::newRow("16463: OK") << "drop" << game << 16463 << "O" << QStringList{"notice"} << -1;
+        QTest::newRow("0: Cancel, No") << "drop" << game << 0 << "CN" << QStringList{"notice", "header?"} << 0;
+        QTest::newRow("dialog cancelled") << "dialog" << QStringList{""} << 0 << "" << QStringList{"dialog"} << -1;
+        QTest::newRow("dialog: missing file") << "dialog" << QStringList{"gone.crt"} << 0 << "O" << QStringList{"dialog", "missing"} << -1;
+        QTest::newRow("drop: .CRT, three files") << "drop" << QStringList{"game.CRT", "gamebin", "folder"} << 16464 << "" << QStringList{} << 80;
+        QTest::newRow("drop: nothing") << "drop" << QStringList{} << 0 << "" << QStringList{} << -1;
+        QTest::newRow("drop on a disabled row") << "drop 9" << game << 16464 << "" << QStringList{} << -1;
+        QTest::newRow("drop: folder") << "drop" << QStringList{"folder"} << 0 << "O" << QStringList{"folder"} << -1;
+        QTest::newRow("drop: folder.crt") << "drop" << QStringList{"folder.crt"} << 0 << "O" << QStringList{"folder"} << -1;
+        QTest::newRow("drop: game.crt.zip") << "drop" << QStringList{"game.crt.zip"} << 16464 << "O" << QStringList{"not a cartridge"} << -1;
+    }
+
+    void everyRoute()
+    {
+        QFETCH(QString, route);
+        QFETCH(QStringList, names);
+        QFETCH(int, length);
+        QFETCH(QString, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(int, offset);
+
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("folder"));
+        QDir(dir.path()).mkdir(QStringLiteral("folder.crt"));
+        // The EXROM byte set, and a name that fills its 32 bytes: no zero byte ends it.
+        const QByteArray file = cartridgeBytes(length, length % 97, 1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xD6\xDC\xE9 ~");
+        for (const char *name : {"game.crt", "game.CRT", "gamebin", "game.crt.zip"})
+            writeFile(dir.filePath(QLatin1String(name)), file);
+        CrtSet set;
+        set.setSizeMode(SizeMode::Size512kb);
+        set.setSlotData(2, SlotData::fromFile(pattern(SlotDataSize, 77), 0));
+        FakeUserInterface ui;
+        for (QChar answer : answers)
+            ui.messageAnswers << MessageAnswer(QStringLiteral("OCYN").indexOf(answer));
+        QStringList paths;
+        for (const QString &name : names)
+            paths << (name.isEmpty() ? name : dir.filePath(name));
+        ui.dialogAnswers = paths;
+
+        route == QLatin1String("dialog") ? loadCartridgeFromDialog(set, ui, 2) : loadDroppedCartridge(set, ui, paths, route.size() > 4 ? 9 : 2);
+
+        const QString title = QStringLiteral("Cartridge File Size Notice!");
+        const QMap<QString, QString> lines{
+            {"dialog", "open dialog [] Cartridge Rom(.crt, .bin)|*.crt;*.bin"},
+            {"notice", messageLine(QStringLiteral("Warning: The cartridge file size is: %1.\r\n"
+                                                  "It should be 16,464(16K) or 8,272(8k) Bytes or less.\r\n"
+                                                  "If the file is larger than 16,464 bytes the file will not be loaded.\r\n"
+                                                  "Hit Cancel to load the cartridge file anyway.").arg(length),
+                                   "OK+Cancel", "none", title)},
+            {"header?", messageLine("Does this cartridge have a header?", "Yes+No")},
+            {"too large", messageLine("Cartridge file can not be larger than 16kb for use on Kestrix!", "OK", "exclamation", title)},
+            {"missing", failureLine(QStringLiteral("The cartridge file \"%1\" can not be read: it does not exist.").arg(paths.value(0)))},
+            {"folder", messageLine("Please load a Cartridge file not a directory")},
+            {"not a cartridge", messageLine("This is not a Cartridge file (*.crt,*.bin)")}};
+        QStringList expected;
+        for (const QString &question : asked)
+            expected << lines.value(question);
+        // A file without header puts the focus where its name is to be typed.
+        QCOMPARE(ui.log, expected + QStringList(offset == 0, "focus 2"));
+        QCOMPARE(set.slotName(2) + '|' + set.slotLocation(2),
+                 offset < 0 ? "|" : (offset ? QString::fromLatin1(file.mid(32, 32)) : "???") + '|' + paths.value(0));
+        QCOMPARE(set.slotTooltip(2), offset < 0 ? "" : offset ? length > 24 ? "EXROM Detected! Switch EXROM on Kestrix to Active(On)" : "Ok"
+                                                            : "Unknown Cartridge settings");
+        QCOMPARE(set.slotData(2).bytes(), offset < 0 ? pattern(SlotDataSize, 77) : slotBytesFrom(file, offset));
+    }
+
+    void readForms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("records"); // "name|location" each, joined by ";"
+        QTest::addColumn<bool>("asWritten");  // writing the records gives exactly these bytes
+
+        const QByteArray a = "\"A\",\"/a\"\r\n", b = "\"B\",\"/b\"\r\n";
+        QTest::newRow("worked example, 57 bytes") << QByteArray("\"ALPHA\",\"C:\\games\\alpha.crt\"\r\n\"???\",\"C:\\games\\beta.bin\"\r\n")
+                                                  << "ALPHA|C:\\games\\alpha.crt;???|C:\\games\\beta.bin" << true;
+        QTest::newRow("no records") << QByteArray() << "" << true;
+        QTest::newRow("empty fields, commas inside") << QByteArray("\"\",\"/a,b\"\r\n\"A, B\",\"\"\r\n") << "|/a,b;A, B|" << true;
+        QTest::newRow("UTF-8") << QByteArray("\"\xE2\x82\xAC\xC3\xA4\",\"/\xC3\xA4.crt\"\r\n") << "€ä|/ä.crt" << true;
+        QTest::newRow("not UTF-8, no line end") << QByteArray("\"\x80\x8D\x9F\xE4\",\"/\xE4.crt\"") << "€\u008DŸä|/ä.crt" << false;
+        QTest::newRow("byte-order mark, LF, blank lines at the end") << "\xEF\xBB\xBF\"A\",\"/a\"\n" + b + "\r\n\n" << "A|/a;B|/b" << false;
+        QTest::newRow("first line blank") << "\r\n" + a << "line 1: the line is blank" << false;
+        QTest::newRow("blank line between") << a + "\r\n" + b << "line 2: the line is blank" << false;
+        QTest::newRow("unquoted location") << QByteArray("\"A\",/a") << "line 1: the location is not in double quotes" << false;
+        QTest::newRow("one field") << QByteArray("\"A\"") << "line 1: a comma must follow the name's closing double quote" << false;
+        QTest::newRow("text after") << a + b + "\"A\",\"/a\" " << "line 3: text follows the location's closing double quote" << false;
+        QTest::newRow("no closing quote") << QByteArray("\"A\",\"/a") << "line 1: the location has no closing double quote" << false;
+        QTest::newRow("stray carriage return") << QByteArray("\"A\r\",\"/a\"") << "line 1: the line holds a stray carriage return"
+                                               << false;
+        QTest::newRow("seventeen records") << a.repeated(17) << "line 17: a set holds at most 16 records" << false;
+    }
+
+    void readForms()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, records);
+        QFETCH(bool, asWritten);
+
+        const Result<QList<SetFileRecord>> read = readSetFile(bytes);
+        QStringList found;
+        for (const SetFileRecord &record : read.ok() ? read.value() : QList<SetFileRecord>{})
+            found << record.displayName + u'|' + record.location;
+        QCOMPARE(read.ok() ? found.join(u';') : read.error(), records);
+        if (asWritten)
+            QCOMPARE(writeSetFile(read.value()), bytes);
+    }
+
+    void loadReadsEveryCartridgeAgain()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QString records;
+        for (int length : {16464, 8272, 16384, 100, 20000})
+            records += QStringLiteral("\"GAME %1\",\"%2\"\n").arg(length).arg(writeFile(folder.filePath(QString::number(length)),
+                                                                                         cartridgeBytes(length, length % 7, length == 16464)));
+        folder.mkdir(QStringLiteral("folder.crt"));
+        const QString pipe = makeFifo(folder.filePath(QStringLiteral("pipe.crt")));
+        records += QStringLiteral("\"GONE\",\"%1\"\n\"\",\"%2\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%3\"\n")
+                       .arg(folder.filePath(QStringLiteral("gone.crt")), folder.filePath(QStringLiteral("folder.crt")), pipe);
+        CrtSet set; // every slot holds something, so that any change shows
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            set.setSlotStatus(slot, SlotStatus::Ok);
+            set.setSlotName(slot, QStringLiteral("OLD %1").arg(slot));
+            set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, 50 + slot), 0));
+        }
+        set.setSizeMode(SizeMode::Size512kb);
+        FakeUserInterface ui;
+        ui.dialogAnswers << writeFile(folder.filePath(QStringLiteral("set.plk")), records.toUtf8());
+        ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
+
+        loadCrtSet(set, ui);
+
+        // A missing file leaves its slot empty and keeps the later records in theirs.
+        QCOMPARE(ui.log, (QStringList{"open dialog [Load Plakmund File] Plakmund File(.plk)|*.plk", "events", "events", "events",
+                                      messageLine("The Cartridge File GONE is missing!"),
+                                      messageLine("The Cartridge File  is missing!"),
+                                      messageLine("The Cartridge File NO LOCATION is missing!"),
+                                      failureLine(QStringLiteral("The cartridge file for slot 8 \"%1\" can not be read: "
+                                                                 "it is not a regular file.").arg(pipe))}));
+        QStringList statuses;
+        for (int slot = 0; slot < SlotCount; ++slot)
+            statuses << QStringLiteral("%1 %2: %3").arg(slot).arg(set.slotName(slot), set.slotTooltip(slot));
+        QCOMPARE(statuses.mid(0, 10), (QStringList{"0 GAME 16464: EXROM Detected! Switch EXROM on Kestrix to Active(On)",
+                                                   "1 GAME 8272: Ok", "2 GAME 16384: Unknown Cartridge details.",
+                                                   "3 GAME 100: Unknown Cartridge details.", "4 GAME 20000: Unknown Cartridge details.",
+                                                   "5 : Ok", "6 : Ok", "7 : Ok", "8 PIPE: Ok", "9 : Ok"}));
+        QCOMPARE(set.slotData(1).bytes(), slotBytesFrom(cartridgeBytes(8272, 8272 % 7, 0), 80));
+        QCOMPARE(set.slotData(4).bytes(), slotBytesFrom(cartridgeBytes(20000, 20000 % 7, 0), 0));
+        QCOMPARE(set.slotData(5).bytes(), pattern(SlotDataSize, 55)); // data of a slot left empty stays
+        QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
+    }
+
+    void save()
+    {
+        // Slots with a gap, a name with a double quote, a location with a line break and
+        // a slot beyond the size mode, saved after a cancel and a failure over a longer file.
+        QTemporaryDir dir;
+        const QString old = writeFile(dir.filePath(QStringLiteral("old.plk")), QByteArray("\"OLD\",\"/old.crt\"\r\n").repeated(9));
+        CrtSet set;
+        set.setSizeMode(SizeMode::Size512kb);
+        set.setSlotName(0, QStringLiteral("SAY \"HI\""));
+        set.setSlotLocation(0, QStringLiteral("/g/alpha.crt"));
+        set.setSlotLocation(2, QStringLiteral("/g/two\nlines.bin"));
+        set.setSlotName(15, QStringLiteral("NO LOCATION"));
+        FakeUserInterface ui;
+        ui.dialogAnswers = {"", dir.filePath(QStringLiteral("missing/set.plk")), old};
+        ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        for (int attempt = 0; attempt < 3; ++attempt)
+            saveCrtSet(set, ui);
+
+        const QString dialog = QStringLiteral("save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt");
+        QCOMPARE(ui.log, (QStringList{dialog, dialog, failureLine(QStringLiteral("The set file \"%1\" can not be written: No such file or "
+                                                                               "directory.").arg(dir.filePath("missing/set.plk"))),
+                                      dialog, failureLine(QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double "
+                                                                         "quotes or line breaks: in it they became apostrophes and spaces "
+                                                                         "in the name of slot 0, the location of slot 2. The window keeps them.").arg(old))}));
+        QCOMPARE(readFile(old), "\"SAY 'HI'\",\"/g/alpha.crt\"\r\n\"\",\"/g/two lines.bin\"\r\n\"NO LOCATION\",\"\"\r\n");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // %1: the folder holding the set files
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("image"); // written with its listing; "" writes nothing
+        QTest::addColumn<QString>("error"); // in standard error; "": nothing there
+
+        QTest::newRow("512kb") << QStringList{"--size", "512kb", "--output", "%1/out.bin", "%1/games.plk"} << 0 << "out.bin"
+                               << "plakmund-build: %1/games.plk: slot 7 \"G20000\" is not in the image";
+        QTest::newRow("2mb by default") << QStringList{"%1/games.plk"} << 0 << "games.bin" << "";
+        QTest::newRow("check") << QStringList{"--check", "%1/games.plk"} << 0 << "" << "";
+        QTest::newRow("missing cartridge") << QStringList{"%1/missing.plk"} << 1 << "" << "plakmund-build: %1/gone.crt: Plakmund_v0.4: The";
+        QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "The set file \"%1/bad.plk\" can not be read: line 9";
+        QTest::newRow("a set file of 1 MiB") << QStringList{"%1/1mib.plk"} << 0 << "1mib.bin" << "";
+        QTest::newRow("one byte more") << QStringList{"%1/over.plk"} << 1 << ""
+                                       << "\"%1/over.plk\" can not be read: it is longer than 1 MiB, far too long for a set file.";
+        QTest::newRow("a size that is none") << QStringList{"--size", "4mb", "%1/games.plk"} << 2 << "" << "Usage: plakmund-build";
+    }
+
+    // plakmund-build writes what the window's commands write after a fresh start.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, image);
+        QFETCH(QString, error);
+
+        QTemporaryDir dir, window;
+        QByteArray records; // every length class: with header, without, odd and too large
+        for (const int length : {16464, 8272, 4176, 16384, 8192, 4096, 5000, 20000})
+            records += "\"G" + QByteArray::number(length) + "\",\"" + writeFile(dir.filePath("%1.crt").arg(length),
+                                                                                   cartridgeBytes(length, length, 1)).toUtf8() + "\"\r\n";
+        writeFile(dir.filePath("games.plk"), records);
+        writeFile(dir.filePath("missing.plk"), records + "\"GONE\",\"" + dir.filePath("gone.crt").toUtf8() + "\"\r\n");
+        writeFile(dir.filePath("bad.plk"), records + "\r\n" + records);
+        const QByteArray oneMebibyte = "\"" + QByteArray(1024 * 1024 - records.size(), 'N') + records.mid(1); // a long first name
+        writeFile(dir.filePath("1mib.plk"), oneMebibyte);
+        writeFile(dir.filePath("over.plk"), "\"N" + oneMebibyte.mid(1));
+        QProcess program;
+        program.start(QStringLiteral(PLAKMUND_BUILD_PROGRAM), arguments.replaceInStrings("%1", dir.path()));
+        QVERIFY(program.waitForFinished());
+
+        const QString err = program.readAllStandardError();
+        QVERIFY2(error.isEmpty() ? err.isEmpty() : err.contains(QString(error).replace("%1", dir.path())), qPrintable(err));
+        QCOMPARE(program.exitCode(), exitCode);
+        QCOMPARE(QDir(dir.path()).entryList({"*.bin", "*.txt"}).join(u' '), image.isEmpty() ? "" : image + " " + image + "-list.txt");
+        if (image.isEmpty())
+            return;
+        CrtSet set;
+        set.setSizeMode(arguments.contains("512kb") ? SizeMode::Size512kb : SizeMode::Size2mb);
+        FakeUserInterface ui;
+        ui.dialogAnswers << dir.filePath(image == "1mib.bin" ? "1mib.plk" : "games.plk") << window.filePath(image);
+        loadCrtSet(set, ui);
+        plakmund::saveBinFile(set, ui);
+        for (const QString &file : {image, image + "-list.txt"})
+            QCOMPARE(readFile(dir.filePath(file)), readFile(window.filePath(file)));
+    }
+
+    // Save BIN File in each size, over longer files, without an extension, cancelled,
+    // and where the image or the listing can not be written.
+    void saveBinFile()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        writeFile(folder.filePath(QStringLiteral("old.bin")), QByteArray(300000, 'x'));
+        writeFile(folder.filePath(QStringLiteral("old.bin-list.txt")), QByteArray(5000, 'x'));
+        folder.mkdir(QStringLiteral("folder"));
+        folder.mkdir(QStringLiteral("x.bin-list.txt"));
+        CrtSet set;
+        const QStringList names{"ORBIT DASH", "TILE TWISTER", "???", ""};
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            set.setSlotName(slot, names.value(slot, QStringLiteral("N%1").arg(slot)));
+            if (slot != 2) // never loaded: zeros
+                set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, slot + 1), 0));
+        }
+        FakeUserInterface ui;
+        ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        const QList<std::tuple<SizeMode, QString, int>> saves{{SizeMode::Size512kb, "old.bin", 4}, {SizeMode::Size1mb, "games", 8},
+            {SizeMode::Size2mb, "games.bin", 16}, {SizeMode::Size2mb, "", 0}, {SizeMode::Size2mb, "folder", 0}, {SizeMode::Size2mb, "x.bin", 0}};
+        for (const auto &[mode, chosen, games] : saves) {
+            set.setSizeMode(mode);
+            ui.dialogAnswers = {chosen.isEmpty() ? chosen : folder.filePath(chosen)};
+            plakmund::saveBinFile(set, ui);
+            if (!games)
+                continue;
+            // The active slots, the highest first, each 16 KB; then the listing beside the image.
+            QByteArray image;
+            QString listing = "Cartridge Games Listings for file: " + chosen + "\r\nSize: "
+                + QStringList{"512K Eprom (4 Games)", "1mb Eprom (8 Games)", "2mb Eprom (16 Games)"}.at(games / 8) + "\r\n" + QString(46, u'-') + "\r\n";
+            for (int slot = 0; slot < games; ++slot) {
+                image.prepend(slot == 2 ? QByteArray(SlotDataSize, '\0') : pattern(SlotDataSize, slot + 1));
+                listing += QString(u"0123456789ABCDEF"[slot]) + " - " + set.slotName(slot) + "\r\n";
+            }
+            QCOMPARE(readFile(folder.filePath(chosen)), image);
+            QCOMPARE(readFile(folder.filePath(chosen + "-list.txt")),
+                     (listing + QString(46, u'-') + "\r\nCreated with Drennik's Plakmund v0.4\r\n").toUtf8());
+        }
+        const QString dialog = QStringLiteral("save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt");
+        const QString failure = QStringLiteral("The %1 file \"%2\" can not be written: it is a folder, not a file.");
+        QCOMPARE(ui.log, (QStringList{dialog, "events", "events", dialog, "events", "events", dialog, "events", "events", dialog, dialog,
+                                      "events", failureLine(failure.arg("image", folder.filePath("folder"))), dialog, "events", "events",
+                                      failureLine(failure.arg("listing", folder.filePath("x.bin-list.txt")))}));
+        QCOMPARE(folder.entryList(QDir::Files).join(u' '), "games games-list.txt games.bin games.bin-list.txt old.bin old.bin-list.txt x.bin");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
