@@ -1,15 +1,18 @@
 // Shows a window and reports as soon as it is on screen, with the peak
-// resident memory so far; built once with the program's window and once
-// with an empty one of the same size as the baseline.
+// resident memory so far; built once with the program's window and twice as
+// a baseline of the same size: with one label and one button (a window that
+// draws text, so it pays the font set-up too), and empty.
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 
-#ifndef BARE_WINDOW
+#if !defined(BARE_WINDOW) && !defined(LABEL_BUTTON_WINDOW)
 #include "frmMain.h"
 #endif
 
@@ -56,9 +59,15 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-#ifdef BARE_WINDOW
+#if defined(BARE_WINDOW) || defined(LABEL_BUTTON_WINDOW)
     QWidget window;
     window.setFixedSize(544, 480);
+#ifdef LABEL_BUTTON_WINDOW
+    QLabel label(QStringLiteral("Label"), &window);
+    label.move(8, 8);
+    QPushButton button(QStringLiteral("Button"), &window);
+    button.move(8, 32);
+#endif
 #else
     plakmund::frmMain window;
 #endif
