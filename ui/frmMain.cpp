@@ -58,7 +58,17 @@ QString statusText(SlotStatus status)
     return status == SlotStatus::Empty ? QStringLiteral("No cartridge") : statusTooltip(status);
 }
 
-const QString FolderIcon = QStringLiteral(":/assets/folder.png");
+// The board photograph at this pixel ratio. The @2x picture is read only where
+// it is shown: at scale 1 its decoding took half of the whole start-up.
+QPixmap boardPicture(qreal pixelRatio)
+{
+    const QString path = QStringLiteral(":/assets/board.bmp");
+    if (pixelRatio <= 1)
+        return QPixmap(path);
+    QIcon photograph(path);
+    photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
+    return photograph.pixmap(QSize(269, 377), pixelRatio);
+}
 
 } // namespace
 
@@ -69,9 +79,6 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
 
-    m_picOK = picture(QStringLiteral(":/assets/status-ok.png"), {16, 16}, devicePixelRatioF());
-    m_picError = picture(QStringLiteral(":/assets/status-error.png"), {16, 16}, devicePixelRatioF());
-    m_picUnkown = picture(QStringLiteral(":/assets/status-unknown.png"), {16, 16}, devicePixelRatioF());
     createSlotRows();
     createTitleAndPicture();
     createCommands();
@@ -151,7 +158,7 @@ void frmMain::createSlotRows()
     const QFont nameFont = sansFont(9.75, QFont::Normal);
     for (int i = 0; i < SlotCount; ++i) {
         const QString slot = slotNumberText(i);
-        QPushButton *load = keyboardButton(placed(new QPushButton(QIcon(FolderIcon), QString(), this), u"cmdLoadCRT", i));
+        QPushButton *load = keyboardButton(placed(new QPushButton(m_folderIcon, QString(), this), u"cmdLoadCRT", i));
         load->setIconSize({16, 16});
         load->setToolTip(QStringLiteral("Load cartridge into slot ") + slot);
         load->setAccessibleName(load->toolTip());
@@ -188,9 +195,7 @@ void frmMain::createTitleAndPicture()
 
     auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QIcon photograph(QStringLiteral(":/assets/board.bmp"));
-    photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
-    board->setPixmap(photograph.pixmap(QSize(269, 377), devicePixelRatioF()));
+    board->setPixmap(boardPicture(devicePixelRatioF()));
     board->setAccessibleName(QStringLiteral("Cartridge board"));
     board->setAccessibleDescription(QStringLiteral("Photograph of the Kestrix board: its EPROM, switches, LEDs and edge connector"));
 }
@@ -204,25 +209,25 @@ void frmMain::createCommands()
     struct Command {
         QStringView name;
         QString caption;
-        QString icon;
+        QIcon icon;
         QKeySequence shortcut;
         void (frmMain::*handler)();
     };
     const Command commands[] = {
-        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
-        {u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png"), QKeySequence::Save,
+        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), m_folderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
+        {u"Command1", QStringLiteral("Save CRT Set"), QIcon(QStringLiteral(":/assets/save-set.png")), QKeySequence::Save,
          &frmMain::on_Command1_clicked},
-        {u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png"), QKeySequence(Qt::CTRL | Qt::Key_B),
-         &frmMain::on_Command2_clicked},
-        {u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png"), {}, &frmMain::on_Command6_clicked},
-        {u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png"), QKeySequence::HelpContents,
+        {u"Command2", QStringLiteral("Save BIN File"), QIcon(QStringLiteral(":/assets/save-bin.png")),
+         QKeySequence(Qt::CTRL | Qt::Key_B), &frmMain::on_Command2_clicked},
+        {u"Command6", QStringLiteral("Clear All"), QIcon(QStringLiteral(":/assets/clear-all.png")), {}, &frmMain::on_Command6_clicked},
+        {u"Command3", QStringLiteral("Help"), QIcon(QStringLiteral(":/assets/help.png")), QKeySequence::HelpContents,
          &frmMain::on_Command3_clicked},
         // Where the desktop has no key to quit with, Ctrl+Q as on most.
-        {u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png"),
+        {u"Command5", QStringLiteral("Exit"), QIcon(QStringLiteral(":/assets/exit.png")),
          QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)), &frmMain::on_Command5_clicked},
     };
     for (const Command &command : commands) {
-        QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, QIcon(command.icon), frame), command.name));
+        QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, command.icon, frame), command.name));
         button->setShortcut(command.shortcut);
         if (!command.shortcut.isEmpty())
             button->setToolTip(QStringLiteral("%1 (%2)").arg(command.caption, command.shortcut.toString(QKeySequence::NativeText)));
@@ -268,6 +273,13 @@ void frmMain::showSlotName(int index)
         box->selectAll();
 }
 
+const QPixmap &frmMain::statusPicture(QPixmap &decoded, const QString &path)
+{
+    if (decoded.isNull())
+        decoded = picture(path, {16, 16}, devicePixelRatioF());
+    return decoded;
+}
+
 void frmMain::showSlotStatus(int index)
 {
     QPixmap shown;
@@ -275,14 +287,14 @@ void frmMain::showSlotStatus(int index)
     case SlotStatus::Empty:
         break;
     case SlotStatus::Ok:
-        shown = m_picOK;
+        shown = statusPicture(m_picOK, QStringLiteral(":/assets/status-ok.png"));
         break;
     case SlotStatus::ExromWarning:
     case SlotStatus::UnknownSettings:
-        shown = m_picError;
+        shown = statusPicture(m_picError, QStringLiteral(":/assets/status-error.png"));
         break;
     case SlotStatus::UnknownDetails:
-        shown = m_picUnkown;
+        shown = statusPicture(m_picUnkown, QStringLiteral(":/assets/status-unknown.png"));
         break;
     }
     m_picStatus[index]->setPixmap(shown);
