@@ -8,6 +8,7 @@
 #include "WindowLayout.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
@@ -291,14 +292,19 @@ void frmMain::createCommands()
 
 void frmMain::arrangeControls()
 {
+    // Every control by its name, found in one pass over the children.
+    QHash<QString, QWidget *> controls;
+    for (QWidget *control : findChildren<QWidget *>())
+        controls.insert(control->objectName(), control);
+
     const QStringList frontToBack = frontToBackOrder();
     for (auto name = frontToBack.crbegin(); name != frontToBack.crend(); ++name)
-        findChild<QWidget *>(*name, Qt::FindDirectChildrenOnly)->raise();
+        controls.value(*name)->raise();
 
     // Qt links only controls that can take the focus; the others are skipped.
     QWidget *previous = nullptr;
     for (const QString &name : tabOrder()) {
-        QWidget *control = findChild<QWidget *>(name);
+        QWidget *control = controls.value(name);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
