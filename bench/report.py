@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-"""Runs the benchmarks of a Release build and prints one table of figures and ratios.
+"""Runs the benchmarks of a Release build and prints its figures and ratios:
+one table of each figure beside its baseline, then where the start-up's wall
+time goes.
 
 Usage: report.py BUILD_FOLDER [--markdown]
 """
@@ -26,6 +28,23 @@ PAIRS = [
     ("LoadCrtSet16", "ReadAllSetFiles16", None),
 ]
 
+# Whole-process measures of a start-up run: (label, key, unit, target against
+# the label-and-button window).
+STARTUP_MEASURES = [
+    ("start-up, whole process, wall", "wall", "ms", 1.15),
+    ("start-up, whole process, CPU", "cpu", "ms", 1.15),
+    ("peak resident memory, whole process", "memory", "MiB", 1.05),
+]
+
+# The steps of a start-up run, each ending at the mark it is keyed by.
+PHASES = [
+    ("exec to main (loading the libraries, static set-up)", "main"),
+    ("QApplication", "application"),
+    ("window made", "window"),
+    ("shown and first paint done", "painted"),
+    ("after the first paint to exit", "wall"),
+]
+
 
 def core_timings(build):
     """Mean CPU-independent real time per iteration in microseconds, by benchmark name."""
@@ -42,21 +61,24 @@ def core_timings(build):
 
 
 def run_once(program):
-    """One whole process, from exec to exit after its first paint: wall and
-    first-paint times (ms), CPU time (ms) and peak resident memory (MiB)."""
+    """One whole process, from exec to exit after its first paint: wall time and
+    the marks it reports (ms since the launch), CPU time (ms) and peak resident
+    memory (MiB)."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    started = time.perf_counter()
+    launched = time.monotonic_ns()
+    env["PLAKMUND_BENCH_LAUNCH_NS"] = str(launched)
     child = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, env=env)
     line = child.stdout.readline().split()
-    shown = time.perf_counter()
     child.stdout.read()
     _, status, usage = os.wait4(child.pid, 0)
-    ended = time.perf_counter()
+    ended = time.monotonic_ns()
     child.returncode = os.waitstatus_to_exitcode(status)
-    if child.returncode != 0 or len(line) != 2 or line[0] != "shown":
+    if child.returncode != 0 or len(line) != 6 or line[0] != "shown":
         sys.exit(f"{program} did not report its window")
-    return {"wall": (ended - started) * 1000, "paint": (shown - started) * 1000,
-            "cpu": (usage.ru_utime + usage.ru_stime) * 1000, "memory": usage.ru_maxrss / 1024}
+    main, application, window, painted = (float(mark) for mark in line[2:])
+    return {"wall": (ended - launched) / 1e6, "cpu": (usage.ru_utime + usage.ru_stime) * 1000,
+            "memory": usage.ru_maxrss / 1024, "main": main, "application": application, "window": window,
+            "painted": painted}
 
 
 def startup(build):
@@ -79,6 +101,19 @@ def load_average():
         return loadavg.read().split()[0]
 
 
+def print_table(header, rows, markdown):
+    lines = [header] + rows
+    if markdown:
+        print("| " + " | ".join(header) + " |")
+        print("|" + "---|" * len(header))
+        for line in rows:
+            print("| " + " | ".join(line) + " |")
+    else:
+        widths = [max(len(line[i]) for line in lines) for i in range(len(header))]
+        for line in lines:
+            print("  ".join(cell.ljust(width) for cell, width in zip(line, widths)).rstrip())
+
+
 def main():
     build = sys.argv[1]
     markdown = "--markdown" in sys.argv
@@ -90,33 +125,30 @@ def main():
     load_before = load_average()
     figures = startup(build)
     load_after = load_average()
-    program = figures[PROGRAM[0]]
-    measures = [("start-up, whole process, wall", "wall", "ms", 1.15),
-                ("start-up, whole process, CPU", "cpu", "ms", 1.15),
-                ("peak resident memory, whole process", "memory", "MiB", 1.05)]
+    program, label_button = figures[PROGRAM[0]], figures[LABEL_BUTTON[0]]
     for (baseline, description), targeted in ((LABEL_BUTTON, True), (BARE, False)):
-        for measure, key, unit, target in measures:
+        for measure, key, unit, target in STARTUP_MEASURES:
             rows.append((measure, f"{program[key]:.1f} {unit}", description, f"{figures[baseline][key]:.1f} {unit}",
                          program[key] / figures[baseline][key], target if targeted else None))
-    rows.append(("start-up to first paint", f"{program['paint']:.1f} ms", LABEL_BUTTON[1],
-                 f"{figures[LABEL_BUTTON[0]]['paint']:.1f} ms", program["paint"] / figures[LABEL_BUTTON[0]]["paint"], None))
+    rows.append(("start-up to first paint", f"{program['painted']:.1f} ms", LABEL_BUTTON[1],
+                 f"{label_button['painted']:.1f} ms", program["painted"] / label_button["painted"], None))
 
-    header = ("measure", "figure", "baseline", "baseline figure", "ratio", "target")
-    lines = [header] + [(m, f, b, bf, f"{r:.2f}", f"≤ {t}" if t else "-") for m, f, b, bf, r, t in rows]
-    if markdown:
-        print("| " + " | ".join(header) + " |")
-        print("|" + "---|" * len(header))
-        for line in lines[1:]:
-            print("| " + " | ".join(line) + " |")
-    else:
-        widths = [max(len(line[i]) for line in lines) for i in range(len(header))]
-        for line in lines:
-            print("  ".join(cell.ljust(width) for cell, width in zip(line, widths)))
-    print(f"\nStart-up: medians of {STARTUP_RUNS} alternating runs of each program; "
-          f"load average {load_before} before, {load_after} after, on {os.cpu_count()} cores.")
+    print_table(("measure", "figure", "baseline", "baseline figure", "ratio", "target"),
+                [(m, f, b, bf, f"{r:.2f}", f"≤ {t}" if t else "-") for m, f, b, bf, r, t in rows], markdown)
     missed = [f"{row[0]} against the {row[2]}" for row in rows if row[5] and row[4] > row[5]]
     if missed:
-        print("\nOutside target: " + ", ".join(missed))
+        print("\nOutside target: " + "; ".join(missed) + ".")
+    print(f"\nStart-up: medians of {STARTUP_RUNS} alternating runs of each program on Qt's offscreen platform; "
+          f"load average {load_before} before, {load_after} after, on {os.cpu_count()} cores.\n")
+
+    phases = []
+    previous = {PROGRAM[0]: 0.0, LABEL_BUTTON[0]: 0.0}
+    for label, key in PHASES:
+        steps = {name: figures[name][key] - previous[name] for name in previous}
+        previous = {name: figures[name][key] for name in previous}
+        phases.append((label, f"{steps[PROGRAM[0]]:.2f}", f"{steps[LABEL_BUTTON[0]]:.2f}",
+                       f"{steps[PROGRAM[0]] - steps[LABEL_BUTTON[0]]:+.2f}"))
+    print_table(("start-up step (median ms)", PROGRAM[1], LABEL_BUTTON[1], "difference"), phases, markdown)
 
 
 if __name__ == "__main__":
