@@ -84,6 +84,8 @@ private:
     // The status pictures, decoded once for all rows when one first needs it:
     // the first paint shows none, as every slot starts empty.
     QPixmap m_picOK, m_picError, m_picUnkown;
+    // The pixel ratio when the window was made, which they are decoded for, as the board is.
+    qreal m_builtPixelRatio = 1;
     // One folder picture for the sixteen load buttons and "Load CRT Set".
     const QIcon m_folderIcon{QStringLiteral(":/assets/folder.png")};
 };
