@@ -1,22 +1,43 @@
-// Shows a window and reports as soon as it is on screen, with the peak
-// resident memory so far; built once with the program's window and once
-// with an empty one of the same size as the baseline.
+// Shows a window and reports as soon as its first paint is done, with the peak
+// resident memory so far and when each step of the start-up ended; built once
+// with the program's window and twice as a baseline of the same size: with one
+// label and one button (a window that draws text, so it pays the font set-up
+// too), and empty.
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
-#ifndef BARE_WINDOW
+#if !defined(BARE_WINDOW) && !defined(LABEL_BUTTON_WINDOW)
 #include "frmMain.h"
 #endif
 
 namespace {
 
+// Milliseconds since the parent started this process, as it passed them in
+// PLAKMUND_BENCH_LAUNCH_NS on the steady clock (CLOCK_MONOTONIC, as Python's
+// time.monotonic_ns()); since main was entered where it did not.
+double millisecondsSinceLaunch()
+{
+    static const long long launch = [] {
+        const char *passed = std::getenv("PLAKMUND_BENCH_LAUNCH_NS");
+        return passed ? std::atoll(passed)
+                      : std::chrono::duration_cast<std::chrono::nanoseconds>(
+                            std::chrono::steady_clock::now().time_since_epoch()).count();
+    }();
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return double(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() - launch) / 1e6;
+}
+
 // VmHWM of /proc/self/status: the peak resident set of this process alone.
-QByteArray PeakResidentKilobytes()
+QByteArray peakResidentKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -28,18 +49,25 @@ QByteArray PeakResidentKilobytes()
     return "0";
 }
 
-// Reports once the window's first paint is done, then ends the program.
+// Reports once the window's first paint is done, then ends the program:
+// "shown PEAK_KB MAIN APP WINDOW PAINTED", the last four in milliseconds since
+// the launch at which main was entered, the application and the window were
+// made and the first paint was done.
 class FirstPaintReporter : public QObject {
 public:
-    using QObject::QObject;
+    FirstPaintReporter(double mainEntered, double applicationMade, double windowMade)
+        : m_steps{mainEntered, applicationMade, windowMade}
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !m_reported) {
             m_reported = true;
-            QTimer::singleShot(0, this, [] {
-                std::printf("shown %s\n", PeakResidentKilobytes().constData());
+            QTimer::singleShot(0, this, [this] {
+                std::printf("shown %s %.3f %.3f %.3f %.3f\n", peakResidentKilobytes().constData(), m_steps[0], m_steps[1],
+                            m_steps[2], millisecondsSinceLaunch());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
@@ -48,6 +76,7 @@ protected:
     }
 
 private:
+    double m_steps[3];
     bool m_reported = false;
 };
 
@@ -55,14 +84,22 @@ private:
 
 int main(int argc, char *argv[])
 {
+    const double mainEntered = millisecondsSinceLaunch();
     QApplication app(argc, argv);
-#ifdef BARE_WINDOW
+    const double applicationMade = millisecondsSinceLaunch();
+#if defined(BARE_WINDOW) || defined(LABEL_BUTTON_WINDOW)
     QWidget window;
     window.setFixedSize(544, 480);
+#ifdef LABEL_BUTTON_WINDOW
+    QLabel label(QStringLiteral("Label"), &window);
+    label.move(8, 8);
+    QPushButton button(QStringLiteral("Button"), &window);
+    button.move(8, 32);
+#endif
 #else
     plakmund::frmMain window;
 #endif
-    FirstPaintReporter reporter;
+    FirstPaintReporter reporter(mainEntered, applicationMade, millisecondsSinceLaunch());
     window.installEventFilter(&reporter);
     window.show();
     return app.exec();

@@ -8,6 +8,8 @@
 #include "WindowLayout.h"
 
 #include <QGroupBox>
+#include <QHash>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -58,20 +60,72 @@ QString statusText(SlotStatus status)
     return status == SlotStatus::Empty ? QStringLiteral("No cartridge") : statusTooltip(status);
 }
 
-const QString FolderIcon = QStringLiteral(":/assets/folder.png");
+// The board photograph at this pixel ratio. The @2x picture is read only where
+// it is shown: at scale 1, decoding it anyway took nearly half of the start-up.
+QPixmap boardPicture(qreal pixelRatio)
+{
+    const QString path = QStringLiteral(":/assets/board.bmp");
+    if (pixelRatio <= 1)
+        return QPixmap(path);
+    QIcon photograph(path);
+    photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
+    return photograph.pixmap(QSize(269, 377), pixelRatio);
+}
+
+// An icon read from its file only when something first asks for its pictures.
+// An X11 window manager takes the window icon as the window is shown; the
+// offscreen platform, and Wayland under Qt 6.4, never ask for it.
+class IconFileEngine : public QIconEngine {
+public:
+    explicit IconFileEngine(const QString &path) : m_path(path) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return pixmap(size, mode, state).size();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    // The file's images share one pixel ratio, so the ratio asked for picks
+    // the same one as the size alone.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
+    {
+        return pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new IconFileEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_icon.isNull())
+            m_icon = QIcon(m_path);
+        return m_icon;
+    }
+
+    QString m_path;
+    QIcon m_icon;
+};
 
 } // namespace
 
 frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/plakmund.ico")));
+    // Its ten images are decoded only if the platform asks for them.
+    setWindowIcon(QIcon(new IconFileEngine(QStringLiteral(":/assets/plakmund.ico"))));
     setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
+    m_builtPixelRatio = devicePixelRatioF();
 
-    m_picOK = picture(QStringLiteral(":/assets/status-ok.png"), {16, 16}, devicePixelRatioF());
-    m_picError = picture(QStringLiteral(":/assets/status-error.png"), {16, 16}, devicePixelRatioF());
-    m_picUnkown = picture(QStringLiteral(":/assets/status-unknown.png"), {16, 16}, devicePixelRatioF());
     createSlotRows();
     createTitleAndPicture();
     createCommands();
@@ -151,7 +205,7 @@ void frmMain::createSlotRows()
     const QFont nameFont = sansFont(9.75, QFont::Normal);
     for (int i = 0; i < SlotCount; ++i) {
         const QString slot = slotNumberText(i);
-        QPushButton *load = keyboardButton(placed(new QPushButton(QIcon(FolderIcon), QString(), this), u"cmdLoadCRT", i));
+        QPushButton *load = keyboardButton(placed(new QPushButton(m_folderIcon, QString(), this), u"cmdLoadCRT", i));
         load->setIconSize({16, 16});
         load->setToolTip(QStringLiteral("Load cartridge into slot ") + slot);
         load->setAccessibleName(load->toolTip());
@@ -188,9 +242,7 @@ void frmMain::createTitleAndPicture()
 
     auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QIcon photograph(QStringLiteral(":/assets/board.bmp"));
-    photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
-    board->setPixmap(photograph.pixmap(QSize(269, 377), devicePixelRatioF()));
+    board->setPixmap(boardPicture(devicePixelRatioF()));
     board->setAccessibleName(QStringLiteral("Cartridge board"));
     board->setAccessibleDescription(QStringLiteral("Photograph of the Kestrix board: its EPROM, switches, LEDs and edge connector"));
 }
@@ -204,26 +256,26 @@ void frmMain::createCommands()
     struct Command {
         QStringView name;
         QString caption;
-        QString icon;
+        QIcon icon;
         QKeySequence shortcut;
         void (frmMain::*handler)();
     };
     const Command commands[] = {
-        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), FolderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
-        {u"Command1", QStringLiteral("Save CRT Set"), QStringLiteral(":/assets/save-set.png"), QKeySequence::Save,
+        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), m_folderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
+        {u"Command1", QStringLiteral("Save CRT Set"), QIcon(QStringLiteral(":/assets/save-set.png")), QKeySequence::Save,
          &frmMain::on_Command1_clicked},
-        {u"Command2", QStringLiteral("Save BIN File"), QStringLiteral(":/assets/save-bin.png"), QKeySequence(Qt::CTRL | Qt::Key_B),
-         &frmMain::on_Command2_clicked},
-        {u"Command6", QStringLiteral("Clear All"), QStringLiteral(":/assets/clear-all.png"), {}, &frmMain::on_Command6_clicked},
-        {u"Command3", QStringLiteral("Help"), QStringLiteral(":/assets/help.png"), QKeySequence::HelpContents,
+        {u"Command2", QStringLiteral("Save BIN File"), QIcon(QStringLiteral(":/assets/save-bin.png")),
+         QKeySequence(Qt::CTRL | Qt::Key_B), &frmMain::on_Command2_clicked},
+        {u"Command6", QStringLiteral("Clear All"), QIcon(QStringLiteral(":/assets/clear-all.png")), {}, &frmMain::on_Command6_clicked},
+        {u"Command3", QStringLiteral("Help"), QIcon(QStringLiteral(":/assets/help.png")), QKeySequence::HelpContents,
          &frmMain::on_Command3_clicked},
         // Ctrl+Q, the standard key to quit on Linux desktops, also where Qt's
         // keyboard scheme (Windows', the offscreen platform's) has none.
-        {u"Command5", QStringLiteral("Exit"), QStringLiteral(":/assets/exit.png"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+        {u"Command5", QStringLiteral("Exit"), QIcon(QStringLiteral(":/assets/exit.png")), QKeySequence(Qt::CTRL | Qt::Key_Q),
          &frmMain::on_Command5_clicked},
     };
     for (const Command &command : commands) {
-        QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, QIcon(command.icon), frame), command.name));
+        QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, command.icon, frame), command.name));
         button->setShortcut(command.shortcut);
         if (!command.shortcut.isEmpty())
             button->setToolTip(QStringLiteral("%1 (%2)").arg(command.caption, command.shortcut.toString(QKeySequence::NativeText)));
@@ -241,13 +293,18 @@ void frmMain::createCommands()
 
 void frmMain::arrangeControls()
 {
+    // Every control by its name, found in one pass over the children.
+    QHash<QString, QWidget *> controls;
+    for (QWidget *control : findChildren<QWidget *>())
+        controls.insert(control->objectName(), control);
+
     const QStringList frontToBack = frontToBackOrder();
     for (auto name = frontToBack.crbegin(); name != frontToBack.crend(); ++name)
-        findChild<QWidget *>(*name, Qt::FindDirectChildrenOnly)->raise();
+        controls.value(*name)->raise();
 
     const QStringList focusOrder = tabOrder();
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(findChild<QWidget *>(focusOrder.at(i - 1)), findChild<QWidget *>(focusOrder.at(i)));
+        setTabOrder(controls.value(focusOrder.at(i - 1)), controls.value(focusOrder.at(i)));
 }
 
 void frmMain::showSlotName(int index)
@@ -262,6 +319,13 @@ void frmMain::showSlotName(int index)
         box->selectAll();
 }
 
+const QPixmap &frmMain::statusPicture(QPixmap &decoded, const QString &path)
+{
+    if (decoded.isNull())
+        decoded = picture(path, {16, 16}, m_builtPixelRatio);
+    return decoded;
+}
+
 void frmMain::showSlotStatus(int index)
 {
     QPixmap shown;
@@ -269,14 +333,14 @@ void frmMain::showSlotStatus(int index)
     case SlotStatus::Empty:
         break;
     case SlotStatus::Ok:
-        shown = m_picOK;
+        shown = statusPicture(m_picOK, QStringLiteral(":/assets/status-ok.png"));
         break;
     case SlotStatus::ExromWarning:
     case SlotStatus::UnknownSettings:
-        shown = m_picError;
+        shown = statusPicture(m_picError, QStringLiteral(":/assets/status-error.png"));
         break;
     case SlotStatus::UnknownDetails:
-        shown = m_picUnkown;
+        shown = statusPicture(m_picUnkown, QStringLiteral(":/assets/status-unknown.png"));
         break;
     }
     m_picStatus[index]->setPixmap(shown);

@@ -3,6 +3,7 @@
 #include "CrtSet.h"
 #include "QtUserInterface.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -50,6 +51,8 @@ private:
     // Each follows one kind of change of the set or of the desktop.
     void showSlotName(int index);
     void showSlotStatus(int index);
+    // The status picture at path, decoded into decoded when a row first shows it.
+    const QPixmap &statusPicture(QPixmap &decoded, const QString &path);
     void showSizeMode();
     void showTitleColour();
 
@@ -78,8 +81,13 @@ private:
     QLabel *m_title = nullptr;
     bool m_commandRunning = false;
     QList<QPair<int, QStringList>> m_waitingDrops; // slot and paths of drops during a command
-    // The status pictures, decoded once for all rows; the empty status shows none.
+    // The status pictures, decoded once for all rows when one first needs it:
+    // the first paint shows none, as every slot starts empty.
     QPixmap m_picOK, m_picError, m_picUnkown;
+    // The pixel ratio when the window was made, which they are decoded for, as the board is.
+    qreal m_builtPixelRatio = 1;
+    // One folder picture for the sixteen load buttons and "Load CRT Set".
+    const QIcon m_folderIcon{QStringLiteral(":/assets/folder.png")};
 };
 
 } // namespace plakmund
