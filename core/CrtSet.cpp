@@ -24,6 +24,12 @@ QString statusTooltip(SlotStatus status)
     return {};
 }
 
+QByteArray SlotData::zeros()
+{
+    static const QByteArray bytes(SlotDataSize, '\0');
+    return bytes;
+}
+
 SlotData SlotData::fromFile(const QByteArray &fileBytes, qsizetype offset)
 {
     return SlotData(fileBytes.mid(offset, SlotDataSize).leftJustified(SlotDataSize, '\0'));

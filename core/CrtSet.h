@@ -45,8 +45,10 @@ public:
 
 private:
     explicit SlotData(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    // One block of zeros that every slot not yet loaded shares.
+    static QByteArray zeros();
 
-    QByteArray m_bytes = QByteArray(SlotDataSize, '\0');
+    QByteArray m_bytes = zeros();
 };
 
 struct CrtSlot {
