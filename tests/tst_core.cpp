@@ -48,7 +48,6 @@ private slots:
         QTest::newRow("drop: .CRT, three files") << "drop" << QStringList{"game.CRT", "gamebin", "folder"} << 16464 << "" << QStringList{} << 80;
         QTest::newRow("drop: nothing") << "drop" << QStringList{} << 0 << "" << QStringList{} << -1;
         QTest::newRow("drop on a disabled row") << "drop 9" << game << 16464 << "" << QStringList{} << -1;
-        QTest::newRow("drop: folder") << "drop" << QStringList{"folder"} << 0 << "O" << QStringList{"folder"} << -1;
         QTest::newRow("drop: folder.crt") << "drop" << QStringList{"folder.crt"} << 0 << "O" << QStringList{"folder"} << -1;
         QTest::newRow("drop: game.crt.zip") << "drop" << QStringList{"game.crt.zip"} << 16464 << "O" << QStringList{"not a cartridge"} << -1;
     }
@@ -189,7 +188,6 @@ private slots:
         QCOMPARE(set.slotData(1).bytes(), slotBytesFrom(cartridgeBytes(8272, 8272 % 7, 0), 80));
         QCOMPARE(set.slotData(4).bytes(), slotBytesFrom(cartridgeBytes(20000, 20000 % 7, 0), 0));
         QCOMPARE(set.slotData(5).bytes(), pattern(SlotDataSize, 55)); // data of a slot left empty stays
-        QCOMPARE(set.sizeMode(), SizeMode::Size512kb);
     }
 
     void save()
@@ -230,7 +228,6 @@ private slots:
         QTest::newRow("512kb") << QStringList{"--size", "512kb", "--output", "%1/out.bin", "%1/games.plk"} << 0 << "out.bin"
                                << "plakmund-build: %1/games.plk: slot 7 \"G20000\" is not in the image";
         QTest::newRow("2mb by default") << QStringList{"%1/games.plk"} << 0 << "games.bin" << "";
-        QTest::newRow("check") << QStringList{"--check", "%1/games.plk"} << 0 << "" << "";
         QTest::newRow("missing cartridge") << QStringList{"%1/missing.plk"} << 1 << "" << "plakmund-build: %1/gone.crt: Plakmund_v0.4: The";
         QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "The set file \"%1/bad.plk\" can not be read: line 9";
         QTest::newRow("a set file of 1 MiB") << QStringList{"%1/1mib.plk"} << 0 << "1mib.bin" << "";

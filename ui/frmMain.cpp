@@ -46,9 +46,10 @@ QPixmap picture(const QString &path, QSize size, qreal pixelRatio)
 }
 
 // A forced background with a text colour to match, whatever the desktop's palette.
+// Only these two are set, so the box follows the desktop in everything else.
 void setColours(QWidget &box, const QColor &background)
 {
-    QPalette palette = box.palette();
+    QPalette palette;
     palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::Text, Qt::black);
     box.setPalette(palette);
@@ -362,8 +363,8 @@ void frmMain::showSizeMode()
 void frmMain::showTitleColour()
 {
     // Dark red on a light frame; on a dark one a lighter red keeps it readable.
-    QPalette palette = m_title->palette();
-    const bool darkFrame = palette.color(QPalette::Window).lightness() < 128;
+    const bool darkFrame = palette().color(QPalette::Window).lightness() < 128;
+    QPalette palette;
     palette.setColor(QPalette::WindowText, darkFrame ? QColor(255, 112, 112) : QColor(192, 0, 0));
     m_title->setPalette(palette);
 }

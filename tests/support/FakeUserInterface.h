@@ -21,7 +21,7 @@ inline QString failureLine(const QString &text)
 }
 
 // Records every call in order, one line of text each, and answers from a
-// script; a call the script has no answer for is logged as "unscripted".
+// script: OK and a cancelled dialog where the script has run out.
 class FakeUserInterface : public plakmund::UserInterface {
 public:
     QStringList log;
@@ -34,7 +34,6 @@ public:
     {
         log << messageLine(request.text, QStringList{"OK", "OK+Cancel", "Yes+No"}.at(int(request.buttons)),
                            request.icon == plakmund::MessageIcon::Exclamation ? "exclamation" : "none", request.title);
-        log << QStringList(messageAnswers.isEmpty(), QStringLiteral("unscripted message"));
         return messageAnswers.isEmpty() ? plakmund::MessageAnswer::Ok : messageAnswers.takeFirst();
     }
     plakmund::FileDialogResult showOpenDialog(const plakmund::FileDialogRequest &request) override { return answer("open", request); }
@@ -58,7 +57,6 @@ private:
         log << QStringLiteral("%1 dialog [%2] %3|%4%5")
                    .arg(QLatin1String(kind), request.title, request.filter.description, request.filter.patterns.join(u';'),
                         request.overwritePrompt ? QStringLiteral(" overwrite-prompt") : QString());
-        log << QStringList(dialogAnswers.isEmpty(), QStringLiteral("unscripted dialog"));
         const QString path = dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
         return {path, QFileInfo(path).fileName()};
     }
