@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "CartridgeLoading.h"
+#include "IconFileEngine.h"
 #include "ImageCommands.h"
 #include "PictureButton.h"
 #include "SetFileCommands.h"
@@ -9,7 +10,6 @@
 
 #include <QGroupBox>
 #include <QHash>
-#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -72,49 +72,6 @@ QPixmap boardPicture(qreal pixelRatio)
     photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
     return photograph.pixmap(QSize(269, 377), pixelRatio);
 }
-
-// An icon read from its file only when something first asks for its pictures.
-// An X11 window manager takes the window icon as the window is shown; the
-// offscreen platform, and Wayland under Qt 6.4, never ask for it.
-class IconFileEngine : public QIconEngine {
-public:
-    explicit IconFileEngine(const QString &path) : m_path(path) {}
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return pixmap(size, mode, state).size();
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, 1.0, mode, state);
-    }
-    // The file's images share one pixel ratio, so the ratio asked for picks
-    // the same one as the size alone.
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
-    {
-        return pixmap(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    QIconEngine *clone() const override { return new IconFileEngine(*this); }
-
-private:
-    const QIcon &icon()
-    {
-        if (m_icon.isNull())
-            m_icon = QIcon(m_path);
-        return m_icon;
-    }
-
-    QString m_path;
-    QIcon m_icon;
-};
 
 } // namespace
 
