@@ -189,7 +189,6 @@ void frmMain::createSlotRows()
 void frmMain::createTitleAndPicture()
 {
     auto *frame = placed(new QGroupBox(this), u"Frame2");
-    frame->setAutoFillBackground(true);
     frame->setAccessibleName(QStringLiteral("Title"));
     m_title = placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
     m_title->setFont(sansFont(12, QFont::Bold));
