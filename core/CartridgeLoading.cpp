@@ -34,7 +34,7 @@ CartridgeInspection inspectCartridgeFile(UserInterface &ui, const QString &path)
 {
     const Result<QByteArray> file = readRegularFile(path, MaxCartridgeFileSize);
     if (!file.ok()) {
-        reportFailure(ui, fileFailureMessage(QStringLiteral("cartridge file"), path, QStringLiteral("read"), file.error()));
+        reportFailure(ui, readFailureMessage(QStringLiteral("cartridge file"), path, file.error()));
         return {};
     }
 

@@ -93,9 +93,14 @@ Status writeFileAtomically(const QString &path, const QByteArray &bytes)
     return success();
 }
 
-QString fileFailureMessage(const QString &file, const QString &path, const QString &action, const QString &reason)
+QString readFailureMessage(const QString &file, const QString &path, const QString &reason)
 {
-    return QStringLiteral("The %1 \"%2\" can not be %3: %4.").arg(file, path, action, reason);
+    return QStringLiteral("The %1 \"%2\" can not be read: %3.").arg(file, path, reason);
+}
+
+QString writeFailureMessage(const QString &file, const QString &path, const QString &reason)
+{
+    return QStringLiteral("The %1 \"%2\" can not be written: %3.").arg(file, path, reason);
 }
 
 } // namespace plakmund

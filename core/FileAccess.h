@@ -17,8 +17,9 @@ Result<QByteArray> readRegularFile(const QString &path, qint64 limit);
 // all be written. Refuses a target that exists but is not a regular file.
 Status writeFileAtomically(const QString &path, const QByteArray &bytes);
 
-// The one form of every file failure the user sees:
-// The <file> "<path>" can not be <action>: <reason>.
-QString fileFailureMessage(const QString &file, const QString &path, const QString &action, const QString &reason);
+// The one form of every file failure the user sees, for a file such as "set file":
+// The <file> "<path>" can not be read: <reason>.  (or "written")
+QString readFailureMessage(const QString &file, const QString &path, const QString &reason);
+QString writeFailureMessage(const QString &file, const QString &path, const QString &reason);
 
 } // namespace plakmund

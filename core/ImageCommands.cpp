@@ -17,7 +17,7 @@ void saveBinFile(const CrtSet &set, UserInterface &ui)
     ui.processPendingEvents();
     const Status image = writeFileAtomically(chosen.path, buildEpromImage(set));
     if (!image.ok()) {
-        reportFailure(ui, fileFailureMessage(QStringLiteral("image file"), chosen.path, QStringLiteral("written"), image.error()));
+        reportFailure(ui, writeFailureMessage(QStringLiteral("image file"), chosen.path, image.error()));
         return;
     }
     ui.processPendingEvents();
@@ -28,7 +28,7 @@ void saveBinFile(const CrtSet &set, UserInterface &ui)
     const QStringList listing = buildListing(chosen.fileName, set.sizeMode(), names, VersionMajor, VersionMinor);
     const QString listingPath = listingPathFor(chosen.path, chosen.fileName);
     if (const Status written = writeFileAtomically(listingPath, textFileBytes(listing)); !written.ok())
-        reportFailure(ui, fileFailureMessage(QStringLiteral("listing file"), listingPath, QStringLiteral("written"), written.error()));
+        reportFailure(ui, writeFailureMessage(QStringLiteral("listing file"), listingPath, written.error()));
 }
 
 } // namespace plakmund

@@ -54,7 +54,7 @@ void saveCrtSet(const CrtSet &set, UserInterface &ui)
     if (chosen.path.isEmpty())
         return;
     if (const Status written = writeFileAtomically(chosen.path, writeSetFile(records)); !written.ok()) {
-        reportFailure(ui, fileFailureMessage(SetFileWord, chosen.path, QStringLiteral("written"), written.error()));
+        reportFailure(ui, writeFailureMessage(SetFileWord, chosen.path, written.error()));
         return;
     }
     if (!changed.isEmpty()) {
@@ -73,7 +73,7 @@ void loadCrtSet(CrtSet &set, UserInterface &ui)
     // The whole file is read and checked before any slot changes.
     const Result<QList<SetFileRecord>> records = readSetFileAt(chosen.path);
     if (!records.ok()) {
-        reportFailure(ui, fileFailureMessage(SetFileWord, chosen.path, QStringLiteral("read"), records.error()));
+        reportFailure(ui, readFailureMessage(SetFileWord, chosen.path, records.error()));
         return;
     }
 
@@ -101,8 +101,8 @@ void reinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot)
 
     const Result<QByteArray> file = readRegularFile(location, MaxCartridgeFileSize);
     if (!file.ok()) {
-        reportFailure(ui, fileFailureMessage(QStringLiteral("cartridge file for slot ") + slotNumberText(slot),
-                                             location, QStringLiteral("read"), file.error()));
+        reportFailure(ui, readFailureMessage(QStringLiteral("cartridge file for slot ") + slotNumberText(slot),
+                                             location, file.error()));
         return;
     }
 
