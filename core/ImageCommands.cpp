@@ -25,7 +25,7 @@ void saveBinFile(const CrtSet &set, UserInterface &ui)
     QStringList names;
     for (int slot = 0; slot < activeSlotCount(set.sizeMode()); ++slot)
         names << set.slotName(slot);
-    const QStringList listing = buildListing(chosen.fileName, set.sizeMode(), names, VersionMajor, VersionMinor);
+    const QStringList listing = buildListing(chosen.fileName, set.sizeMode(), names);
     const QString listingPath = listingPathFor(chosen.path, chosen.fileName);
     if (const Status written = writeFileAtomically(listingPath, textFileBytes(listing)); !written.ok())
         reportFailure(ui, writeFailureMessage(QStringLiteral("listing file"), listingPath, written.error()));

@@ -1,6 +1,7 @@
 #include "Listing.h"
 
 #include "CrtSet.h"
+#include "Version.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,13 +27,12 @@ QString sizeLine(SizeMode mode)
 
 } // namespace
 
-QStringList buildListing(const QString &imageFileName, SizeMode mode, const QStringList &displayNames,
-                         int versionMajor, int versionMinor)
+QStringList buildListing(const QString &imageFileName, SizeMode mode, const QStringList &displayNames)
 {
     QStringList lines{QStringLiteral("Cartridge Games Listings for file: ") + imageFileName, sizeLine(mode), Rule};
     for (int i = 0; i < activeSlotCount(mode); ++i)
         lines << slotNumberText(i) + QStringLiteral(" - ") + displayNames.value(i);
-    lines << Rule << QStringLiteral("Created with Drennik's Plakmund v%1.%2").arg(versionMajor).arg(versionMinor);
+    lines << Rule << QStringLiteral("Created with Drennik's Plakmund ") + versionText();
     return lines;
 }
 
