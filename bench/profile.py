@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Runs the program's start-up and the label-and-button window's under callgrind
+"""Runs the program's start-up, the stock-widget window's and the label-and-button window's under callgrind
 and prints where their instructions go: the main items of each, inclusive.
 
 Usage: profile.py BUILD_FOLDER [--markdown]
@@ -10,7 +10,8 @@ import subprocess
 import sys
 import tempfile
 
-PROGRAMS = [("startup_plakmund", "Plakmund"), ("startup_label_button", "label-and-button window")]
+PROGRAMS = [("startup_plakmund", "Plakmund"), ("startup_stock", "stock-widget window"),
+            ("startup_label_button", "label-and-button window")]
 
 # (what it is, function as callgrind_annotate names it), in the order shown.
 ITEMS = [

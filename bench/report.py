@@ -18,6 +18,8 @@ STARTUP_RUNS = 31
 PROGRAM = ("startup_plakmund", "Plakmund")
 LABEL_BUTTON = ("startup_label_button", "label-and-button window")
 BARE = ("startup_bare", "bare window")
+# The program's controls as stock widgets and nothing else: what Qt charges for them.
+STOCK = ("startup_stock", "stock-widget window")
 
 # (name, baseline, target ratio or None) as bench_core names them.
 PAIRS = [
@@ -84,7 +86,7 @@ def run_once(program):
 def startup(build):
     """Medians of each start-up program's runs, the programs taking turns in
     alternating order so that a change in the machine's load reaches them alike."""
-    programs = [PROGRAM[0], LABEL_BUTTON[0], BARE[0]]
+    programs = [PROGRAM[0], LABEL_BUTTON[0], BARE[0], STOCK[0]]
     paths = {name: os.path.join(build, "bench", name) for name in programs}
     for name in programs:  # warm the file cache
         run_once(paths[name])
@@ -126,10 +128,14 @@ def main():
     figures = startup(build)
     load_after = load_average()
     program, label_button = figures[PROGRAM[0]], figures[LABEL_BUTTON[0]]
-    for (baseline, description), targeted in ((LABEL_BUTTON, True), (BARE, False)):
+    for (baseline, description), targeted in ((LABEL_BUTTON, True), (BARE, False), (STOCK, False)):
         for measure, key, unit, target in STARTUP_MEASURES:
             rows.append((measure, f"{program[key]:.1f} {unit}", description, f"{figures[baseline][key]:.1f} {unit}",
                          program[key] / figures[baseline][key], target if targeted else None))
+    stock = figures[STOCK[0]]
+    for measure, key, unit, _ in STARTUP_MEASURES:
+        rows.append((f"{measure}, of the {STOCK[1]}", f"{stock[key]:.1f} {unit}", LABEL_BUTTON[1],
+                     f"{label_button[key]:.1f} {unit}", stock[key] / label_button[key], None))
     rows.append(("start-up to first paint", f"{program['painted']:.1f} ms", LABEL_BUTTON[1],
                  f"{label_button['painted']:.1f} ms", program["painted"] / label_button["painted"], None))
 

@@ -2,12 +2,16 @@
 // resident memory so far and when each step of the start-up ended; built once
 // with the program's window and twice as a baseline of the same size: with one
 // label and one button (a window that draws text, so it pays the font set-up
-// too), and empty.
+// too), and empty. A fourth build holds the program's controls as stock Qt
+// widgets and nothing else, to show what Qt itself charges for them.
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QResource>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,7 +19,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#if !defined(BARE_WINDOW) && !defined(LABEL_BUTTON_WINDOW)
+#if defined(STOCK_WINDOW)
+#include "WindowLayout.h"
+#elif !defined(BARE_WINDOW) && !defined(LABEL_BUTTON_WINDOW)
 #include "frmMain.h"
 #endif
 
@@ -80,6 +86,51 @@ private:
     bool m_reported = false;
 };
 
+#ifdef STOCK_WINDOW
+// The program's controls where its layout puts them, with their texts, fonts
+// and pictures, as plain widgets: no names, tooltips, connections or cartridge set.
+void addStockControls(QWidget &window)
+{
+    using plakmund::controlRect;
+    const auto placed = [](QWidget *control, QStringView name, int index = 0) {
+        control->setGeometry(controlRect(name, index));
+        return control;
+    };
+    QFont nameFont(QStringLiteral("MS Sans Serif"));
+    nameFont.setStyleHint(QFont::SansSerif);
+    QFont titleFont = nameFont;
+    nameFont.setPointSizeF(9.75);
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    const QIcon folder(QStringLiteral(":/assets/folder.png"));
+    for (int i = 0; i < 16; ++i) {
+        placed(new QPushButton(folder, QString(), &window), u"cmdLoadCRT", i);
+        placed(new QLineEdit(&window), u"txtCRTName", i)->setFont(nameFont);
+        placed(new QLabel(&window), u"picStatus", i);
+    }
+    QWidget *titleFrame = placed(new QGroupBox(&window), u"Frame2");
+    auto *title = new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), titleFrame);
+    placed(title, u"Label2")->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    title->setWordWrap(true);
+    auto *board = new QLabel(&window);
+    placed(board, u"Picture1");
+    board->setFrameStyle(QFrame::Box | QFrame::Plain);
+    const QResource pixels(QStringLiteral(":/assets/board.rgb32"));
+    board->setPixmap(QPixmap::fromImage(QImage(pixels.data(), 269, 377, QImage::Format_RGB32)));
+    QWidget *commands = placed(new QGroupBox(&window), u"Frame1");
+    commands->setAutoFillBackground(true);
+    const QList<std::pair<QStringView, QString>> pictureButtons{
+        {u"cmdLoadPLK", QStringLiteral("folder")}, {u"Command1", QStringLiteral("save-set")}, {u"Command2", QStringLiteral("save-bin")},
+        {u"Command6", QStringLiteral("clear-all")}, {u"Command3", QStringLiteral("help")}, {u"Command5", QStringLiteral("exit")}};
+    for (const auto &[name, picture] : pictureButtons)
+        placed(new QPushButton(QIcon(QStringLiteral(":/assets/%1.png").arg(picture)), picture, commands), name);
+    placed(new QPushButton(QStringLiteral("512kb"), commands), u"Command4");
+    placed(new QPushButton(QStringLiteral("1mb"), commands), u"Command7");
+    placed(new QPushButton(QStringLiteral("2mb"), &window), u"Command8")->raise();
+}
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,9 +138,12 @@ int main(int argc, char *argv[])
     const double mainEntered = millisecondsSinceLaunch();
     QApplication app(argc, argv);
     const double applicationMade = millisecondsSinceLaunch();
-#if defined(BARE_WINDOW) || defined(LABEL_BUTTON_WINDOW)
+#if defined(BARE_WINDOW) || defined(LABEL_BUTTON_WINDOW) || defined(STOCK_WINDOW)
     QWidget window;
     window.setFixedSize(544, 480);
+#ifdef STOCK_WINDOW
+    addStockControls(window);
+#endif
 #ifdef LABEL_BUTTON_WINDOW
     QLabel label(QStringLiteral("Label"), &window);
     label.move(8, 8);
