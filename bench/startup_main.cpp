@@ -120,11 +120,17 @@ void addStockControls(QWidget &window)
     board->setPixmap(QPixmap::fromImage(QImage(pixels.data(), 269, 377, QImage::Format_RGB32)));
     QWidget *commands = placed(new QGroupBox(&window), u"Frame1");
     commands->setAutoFillBackground(true);
-    const QList<std::pair<QStringView, QString>> pictureButtons{
-        {u"cmdLoadPLK", QStringLiteral("folder")}, {u"Command1", QStringLiteral("save-set")}, {u"Command2", QStringLiteral("save-bin")},
-        {u"Command6", QStringLiteral("clear-all")}, {u"Command3", QStringLiteral("help")}, {u"Command5", QStringLiteral("exit")}};
-    for (const auto &[name, picture] : pictureButtons)
-        placed(new QPushButton(QIcon(QStringLiteral(":/assets/%1.png").arg(picture)), picture, commands), name);
+    const struct {
+        QStringView name;
+        const char *caption;
+        const char *picture;
+    } pictureButtons[] = {{u"cmdLoadPLK", "Load CRT Set", "folder"}, {u"Command1", "Save CRT Set", "save-set"},
+                          {u"Command2", "Save BIN File", "save-bin"}, {u"Command6", "Clear All", "clear-all"},
+                          {u"Command3", "Help", "help"}, {u"Command5", "Exit", "exit"}};
+    for (const auto &button : pictureButtons) {
+        const QIcon icon(QStringLiteral(":/assets/%1.png").arg(QLatin1StringView(button.picture)));
+        placed(new QPushButton(icon, QString::fromLatin1(button.caption), commands), button.name);
+    }
     placed(new QPushButton(QStringLiteral("512kb"), commands), u"Command4");
     placed(new QPushButton(QStringLiteral("1mb"), commands), u"Command7");
     placed(new QPushButton(QStringLiteral("2mb"), &window), u"Command8")->raise();
