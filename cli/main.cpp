@@ -95,11 +95,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(ProgramName);
     QCoreApplication::setApplicationVersion(versionText());
 
-    const QMap<QString, SizeMode> sizes{
-        {QStringLiteral("512kb"), SizeMode::Size512kb},
-        {QStringLiteral("1mb"), SizeMode::Size1mb},
-        {QStringLiteral("2mb"), SizeMode::Size2mb},
-    };
+    QMap<QString, SizeMode> sizes;
+    for (SizeMode mode : {SizeMode::Size512kb, SizeMode::Size1mb, SizeMode::Size2mb})
+        sizes.insert(sizeModeName(mode), mode);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Builds the EPROM image of a set file and its listing, as the window's Save BIN File does."));

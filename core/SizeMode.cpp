@@ -17,21 +17,22 @@ int activeSlotCount(SizeMode mode)
     return 16;
 }
 
-QString windowCaption(SizeMode mode)
+QString sizeModeName(SizeMode mode)
 {
-    QString suffix;
     switch (mode) {
     case SizeMode::Size512kb:
-        suffix = QStringLiteral(" | Size: 512kb");
-        break;
+        return QStringLiteral("512kb");
     case SizeMode::Size1mb:
-        suffix = QStringLiteral(" | Size: 1mb");
-        break;
+        return QStringLiteral("1mb");
     case SizeMode::Size2mb:
-        suffix = QStringLiteral(" | Size: 2mb");
         break;
     }
-    return QStringLiteral("Drennik's Plakmund for Kestrix ") + versionText() + suffix;
+    return QStringLiteral("2mb");
+}
+
+QString windowCaption(SizeMode mode)
+{
+    return QStringLiteral("Drennik's Plakmund for Kestrix ") + versionText() + QStringLiteral(" | Size: ") + sizeModeName(mode);
 }
 
 } // namespace plakmund

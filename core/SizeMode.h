@@ -16,6 +16,9 @@ enum class SizeMode : qint16 {
 // The number of games in an image of this size: 4, 8 or 16.
 int activeSlotCount(SizeMode mode);
 
+// "512kb", "1mb" or "2mb": the size as the caption and the command line name it.
+QString sizeModeName(SizeMode mode);
+
 // The main window's caption in this size mode.
 QString windowCaption(SizeMode mode);
 
