@@ -10,52 +10,68 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMap>
-#include <QRegularExpression>
 
-#include <array>
 #include <cstdio>
 
 using namespace plakmund;
 
 namespace {
 
-const QString ProgramName = QStringLiteral("plakmund-build");
-const QString UsageLine = QStringLiteral("Usage: plakmund-build [--size 512kb|1mb|2mb] [--output IMAGE] [--check] SETFILE");
+const char HelpText[] = R"(Usage: plakmund-build [OPTION]... SETFILE
+Build the EPROM image of the set file SETFILE and its listing, as the window's
+Load CRT Set and Save BIN File do after a fresh start.
 
-void printError(const QString &line)
+      --size=SIZE     EPROM size: 512kb, 1mb or 2mb (default: 2mb)
+      --output=IMAGE  the image file (default: SETFILE ending in .bin); its
+                        listing is IMAGE-list.txt beside it
+      --check         load the set and report, but write nothing
+      --help          display this help and exit
+      --version       output version information and exit
+
+Relative cartridge locations in SETFILE are taken from SETFILE's folder.
+Exit status: 0 when the image was built (with --check: when the set loaded
+without a message), 1 when a file could not be read or written, 2 on a usage
+error.
+
+Report bugs to: <plakmund@example.org>
+)";
+
+const char VersionText[] = "plakmund-build (Plakmund) " PLAKMUND_VERSION R"(
+Copyright (C) 2026 Plakmund developers
+License MIT: <https://opensource.org/licenses/MIT>
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+)";
+
+// Control characters, which names and paths from a set file may hold, are
+// printed as escapes such as \x1b, so that none of them acts on the terminal.
+QString printable(const QString &text)
 {
-    std::fputs(qPrintable(ProgramName + QStringLiteral(": ") + line + u'\n'), stderr);
+    QString shown;
+    for (const QChar c : text)
+        shown += c.category() == QChar::Other_Control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0')) : QString(c);
+    return shown;
+}
+
+void printError(const QString &text)
+{
+    std::fputs(qPrintable(QStringLiteral("plakmund-build: ") + printable(text) + u'\n'), stderr);
 }
 
 // Answers the open dialog with SETFILE and the save dialog with IMAGE, and
-// prints each message on standard error instead of showing it.
+// prints each message on standard error as "FILE[:LINE]: TEXT".
 class CommandLineUserInterface : public UserInterface {
 public:
-    CommandLineUserInterface(const CrtSet &set, const QString &setPath, const QString &imagePath)
-        : subject(setPath), m_setPath(setPath), m_imagePath(imagePath)
-    {
-        // A missing cartridge's message names only the game, but the loader empties
-        // the slot's location just before it: remember which file that was.
-        QObject::connect(&set, &CrtSet::slotLocationChanged, &set, [this, &set](int slot) {
-            if (set.slotLocation(slot).isEmpty())
-                m_emptiedLocation = m_locations.at(slot);
-            m_locations.at(slot) = set.slotLocation(slot);
-        });
-    }
+    CommandLineUserInterface(const QString &setPath, const QString &imagePath) : m_setPath(setPath), m_imagePath(imagePath) {}
 
-    // The file a message is about unless it names one itself.
-    QString subject;
     int messageCount = 0;
 
     MessageAnswer showMessage(const MessageBoxRequest &request) override
     {
         ++messageCount;
-        const QString file = m_emptiedLocation.isEmpty() ? subject : m_emptiedLocation;
-        m_emptiedLocation.clear();
-        QString line = request.title + QStringLiteral(": ") + request.text;
-        line.replace(QRegularExpression(QStringLiteral("\\s*[\\r\\n]+\\s*")), QStringLiteral(" "));
-        printError(request.text.contains(file) ? line : file + QStringLiteral(": ") + line);
+        const QString where = request.line ? QStringLiteral("%1:%2").arg(request.file).arg(request.line) : request.file;
+        const QString text = request.textAfterFile.isEmpty() ? request.text : request.textAfterFile;
+        printError(where.isEmpty() ? text : where + QStringLiteral(": ") + text);
         // Every message fails the run, so the answer that gives up is the right one.
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
@@ -69,8 +85,6 @@ private:
 
     QString m_setPath;
     QString m_imagePath;
-    std::array<QString, SlotCount> m_locations;
-    QString m_emptiedLocation;
 };
 
 // SETFILE with its extension, if it has one, replaced by .bin.
@@ -83,7 +97,7 @@ QString defaultImagePath(const QString &setPath)
 int usageError(const QString &problem)
 {
     printError(problem);
-    std::fputs(qPrintable(UsageLine + u'\n'), stderr);
+    std::fputs("Try 'plakmund-build --help' for more information.\n", stderr);
     return 2;
 }
 
@@ -92,61 +106,50 @@ int usageError(const QString &problem)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(ProgramName);
-    QCoreApplication::setApplicationVersion(versionText());
-
-    QMap<QString, SizeMode> sizes;
-    for (SizeMode mode : {SizeMode::Size512kb, SizeMode::Size1mb, SizeMode::Size2mb})
-        sizes.insert(sizeModeName(mode), mode);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Builds the EPROM image of a set file and its listing, as the window's Save BIN File does."));
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("EPROM size: 512kb, 1mb or 2mb."),
-                                        QStringLiteral("size"), QStringLiteral("2mb"));
-    const QCommandLineOption outputOption(
-        QStringLiteral("output"), QStringLiteral("Image file (default: SETFILE ending in .bin)."), QStringLiteral("image"));
-    const QCommandLineOption checkOption(QStringLiteral("check"), QStringLiteral("Load and report only; write nothing."));
-    parser.addOptions({sizeOption, outputOption, checkOption});
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("SETFILE"), QStringLiteral("The set file (.plk) to build."));
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QString(), QStringLiteral("SIZE"), QStringLiteral("2mb"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("IMAGE"));
+    const QCommandLineOption checkOption(QStringLiteral("check"), QString());
+    const QCommandLineOption helpOption(QStringLiteral("help"), QString());
+    const QCommandLineOption versionOption(QStringLiteral("version"), QString());
+    parser.addOptions({sizeOption, outputOption, checkOption, helpOption, versionOption});
 
     if (!parser.parse(app.arguments()))
         return usageError(parser.errorText());
-    if (parser.isSet(helpOption))
-        parser.showHelp();
-    if (parser.isSet(versionOption))
-        parser.showVersion();
+    if (parser.isSet(helpOption) || parser.isSet(versionOption)) {
+        std::fputs(parser.isSet(helpOption) ? HelpText : VersionText, stdout);
+        return 0;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1 || positional.first().isEmpty())
         return usageError(QStringLiteral("give exactly one SETFILE"));
     const QString size = parser.value(sizeOption);
-    if (!sizes.contains(size))
+    const std::optional<SizeMode> chosenMode = sizeModeNamed(size);
+    if (!chosenMode)
         return usageError(QStringLiteral("the size \"%1\" is not 512kb, 1mb or 2mb").arg(size));
-    // An empty path would read as a cancelled dialog, and an image over the set file would destroy it.
+    const SizeMode mode = *chosenMode;
     const QString setPath = positional.first();
     const QString imagePath = parser.isSet(outputOption) ? parser.value(outputOption) : defaultImagePath(setPath);
-    if (imagePath.isEmpty() || QFileInfo(imagePath) == QFileInfo(setPath))
-        return usageError(QStringLiteral("IMAGE must be a file other than SETFILE"));
+    // An empty name would read as a cancelled dialog.
+    if (imagePath.isEmpty())
+        return usageError(QStringLiteral("IMAGE must not be empty"));
 
     // The window's start state, its size choice, then Load CRT Set.
     CrtSet set;
-    set.setSizeMode(sizes.value(size));
-    CommandLineUserInterface ui(set, setPath, imagePath);
+    set.setSizeMode(mode);
+    CommandLineUserInterface ui(setPath, imagePath);
     loadCrtSet(set, ui);
-    for (int slot = activeSlotCount(set.sizeMode()); slot < SlotCount; ++slot) {
+    for (int slot = activeSlotCount(mode); slot < SlotCount; ++slot) {
         if (!set.slotName(slot).isEmpty() || !set.slotLocation(slot).isEmpty())
-            printError(QStringLiteral("%1: slot %2 \"%3\" is not in the image: %4 holds slots 0 to %5")
-                           .arg(setPath, slotNumberText(slot), set.slotName(slot), size,
-                                slotNumberText(activeSlotCount(set.sizeMode()) - 1)));
+            printError(QStringLiteral("%1:%2: slot %3 \"%4\" is not in the image: %5 holds slots 0 to %6")
+                           .arg(setPath).arg(slot + 1).arg(slotNumberText(slot), set.slotName(slot), size,
+                                                            slotNumberText(activeSlotCount(mode) - 1)));
     }
     // A partial image is worse than none for a script.
     if (ui.messageCount > 0)
         return 1;
     if (parser.isSet(checkOption))
         return 0;
-
-    ui.subject = imagePath;
     saveBinFile(set, ui);
     return ui.messageCount > 0 ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "CartridgeLoading.h"
 
 #include "FileAccess.h"
+#include "FileFailure.h"
 
 #include <QFileInfo>
 
@@ -34,7 +35,7 @@ CartridgeInspection inspectCartridgeFile(UserInterface &ui, const QString &path)
 {
     const Result<QByteArray> file = readRegularFile(path, MaxCartridgeFileSize);
     if (!file.ok()) {
-        reportFailure(ui, readFailureMessage(QStringLiteral("cartridge file"), path, file.error()));
+        reportFailure(ui, FileFailure{QStringLiteral("cartridge file"), path, false, file.failure()});
         return {};
     }
 

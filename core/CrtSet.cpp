@@ -1,5 +1,8 @@
 #include "CrtSet.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace plakmund {
 
 QString slotNumberText(int index)
@@ -47,6 +50,24 @@ void CrtSet::setSlotLocation(int index, const QString &location)
 {
     m_slots.at(index).location = location;
     emit slotLocationChanged(index);
+}
+
+QString CrtSet::cartridgePath(int index) const
+{
+    const QString location = slotLocation(index);
+    if (location.isEmpty() || m_setFileLocation.isEmpty())
+        return location;
+    return QFileInfo(m_setFileLocation).dir().filePath(location);
+}
+
+QStringList CrtSet::cartridgePaths() const
+{
+    QStringList paths;
+    for (int i = 0; i < SlotCount; ++i) {
+        if (!slotLocation(i).isEmpty())
+            paths << cartridgePath(i);
+    }
+    return paths;
 }
 
 void CrtSet::setSlotStatus(int index, SlotStatus status)

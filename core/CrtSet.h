@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -74,6 +75,15 @@ public:
     QString slotLocation(int index) const { return m_slots.at(index).location; }
     void setSlotLocation(int index, const QString &location);
 
+    // The set file the slots were last loaded from or saved to, if any.
+    QString setFileLocation() const { return m_setFileLocation; }
+    void setSetFileLocation(const QString &path) { m_setFileLocation = path; }
+    // Where slot i's cartridge file is: its location, where relative, taken from
+    // the set file's folder; empty where the slot has no location.
+    QString cartridgePath(int index) const;
+    // The cartridge files of all sixteen slots, where they have one.
+    QStringList cartridgePaths() const;
+
     SlotStatus slotStatus(int index) const { return m_slots.at(index).status; }
     QString slotTooltip(int index) const { return m_slots.at(index).tooltip; }
     void setSlotStatus(int index, SlotStatus status);
@@ -101,6 +111,7 @@ signals:
 private:
     std::array<CrtSlot, SlotCount> m_slots;
     SizeMode m_sizeMode = SizeMode::Size2mb;
+    QString m_setFileLocation;
 };
 
 } // namespace plakmund

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 namespace plakmund {
 
 // Reads a regular file, but never more than limit + 1 bytes however the file
@@ -13,13 +15,10 @@ namespace plakmund {
 // device or a folder is refused and nothing can be swapped in between.
 Result<QByteArray> readRegularFile(const QString &path, qint64 limit);
 
-// Replaces the file at path with bytes, or leaves it as it was when they can't
-// all be written. Refuses a target that exists but is not a regular file.
-Status writeFileAtomically(const QString &path, const QByteArray &bytes);
+// Why a path could not be used, for an errno value, in the user's words.
+QString systemReason(int error);
 
-// The one form of every file failure the user sees, for a file such as "set file":
-// The <file> "<path>" can not be read: <reason>.  (or "written")
-QString readFailureMessage(const QString &file, const QString &path, const QString &reason);
-QString writeFailureMessage(const QString &file, const QString &path, const QString &reason);
+// Nothing for a regular file; otherwise why it is not one.
+QString notRegularReason(mode_t mode);
 
 } // namespace plakmund

@@ -1,7 +1,7 @@
 #include "ImageCommands.h"
 
 #include "EpromImage.h"
-#include "FileAccess.h"
+#include "FileWriter.h"
 #include "Listing.h"
 #include "TextFile.h"
 
@@ -14,21 +14,24 @@ void saveBinFile(const CrtSet &set, UserInterface &ui)
     if (chosen.path.isEmpty())
         return;
 
-    ui.processPendingEvents();
-    const Status image = writeFileAtomically(chosen.path, buildEpromImage(set));
-    if (!image.ok()) {
-        reportFailure(ui, writeFailureMessage(QStringLiteral("image file"), chosen.path, image.error()));
-        return;
-    }
-    ui.processPendingEvents();
-
     QStringList names;
     for (int slot = 0; slot < activeSlotCount(set.sizeMode()); ++slot)
         names << set.slotName(slot);
     const QStringList listing = buildListing(chosen.fileName, set.sizeMode(), names);
-    const QString listingPath = listingPathFor(chosen.path, chosen.fileName);
-    if (const Status written = writeFileAtomically(listingPath, textFileBytes(listing)); !written.ok())
-        reportFailure(ui, writeFailureMessage(QStringLiteral("listing file"), listingPath, written.error()));
+
+    // Neither file may replace one the set was read from; both are complete
+    // before either replaces anything.
+    FileWriter writer(set.cartridgePaths() << set.setFileLocation());
+    ui.processPendingEvents();
+    std::optional<FileFailure> failed = writer.stage(QStringLiteral("image file"), chosen.path, buildEpromImage(set));
+    if (!failed) {
+        ui.processPendingEvents();
+        failed = writer.stage(QStringLiteral("listing file"), listingPathFor(chosen.path, chosen.fileName), textFileBytes(listing));
+    }
+    if (!failed)
+        failed = writer.commit();
+    if (failed)
+        reportFailure(ui, *failed);
 }
 
 } // namespace plakmund

@@ -6,7 +6,7 @@
 namespace plakmund {
 
 // "Save BIN File": asks for a file name, writes the image and then its
-// listing beside it. Failures are reported; the set is never changed.
+// listing beside it, as a pair. Failures are reported; the set is never changed.
 void saveBinFile(const CrtSet &set, UserInterface &ui);
 
 } // namespace plakmund

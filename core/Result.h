@@ -7,9 +7,11 @@
 
 namespace plakmund {
 
-// What went wrong, in words fit to show the user.
+// What went wrong, in words fit to show the user, and the line of the file it
+// concerns where there is one.
 struct Failure {
-    QString message;
+    QString reason;
+    int line = 0;
 };
 
 // The outcome of an operation that can fail: a value, or a Failure saying why.
@@ -21,19 +23,11 @@ public:
 
     bool ok() const { return std::holds_alternative<T>(m_outcome); }
     const T &value() const { return std::get<T>(m_outcome); }
-    T &value() { return std::get<T>(m_outcome); }
-    const QString &error() const { return std::get<Failure>(m_outcome).message; }
+    const Failure &failure() const { return std::get<Failure>(m_outcome); }
+    const QString &error() const { return failure().reason; }
 
 private:
     std::variant<T, Failure> m_outcome;
 };
-
-// For operations that yield nothing but success or a Failure.
-using Status = Result<std::monostate>;
-
-inline Status success()
-{
-    return std::monostate{};
-}
 
 } // namespace plakmund

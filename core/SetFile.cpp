@@ -44,13 +44,13 @@ Result<SetFileRecord> readRecord(QStringView line)
     qsizetype pos = 0;
     const Result<QString> name = readQuotedField(line, pos, QStringLiteral("name"));
     if (!name.ok())
-        return Failure{name.error()};
+        return name.failure();
     if (pos >= line.size() || line.at(pos) != u',')
         return Failure{QStringLiteral("a comma must follow the name's closing double quote")};
     ++pos;
     const Result<QString> location = readQuotedField(line, pos, QStringLiteral("location"));
     if (!location.ok())
-        return Failure{location.error()};
+        return location.failure();
     if (pos != line.size())
         return Failure{QStringLiteral("text follows the location's closing double quote")};
     return SetFileRecord{name.value(), location.value()};
@@ -91,10 +91,10 @@ Result<QList<SetFileRecord>> readSetFile(const QByteArray &bytes)
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (records.size() == MaxSetFileRecords)
-            return Failure{QStringLiteral("line %1: a set holds at most %2 records").arg(index + 1).arg(MaxSetFileRecords)};
+            return Failure{QStringLiteral("a set holds at most %1 records").arg(MaxSetFileRecords), index + 1};
         const Result<SetFileRecord> record = readRecord(line);
         if (!record.ok())
-            return Failure{QStringLiteral("line %1: %2").arg(index + 1).arg(record.error())};
+            return Failure{record.error(), index + 1};
         records << record.value();
     }
     return records;

@@ -2,6 +2,7 @@
 
 #include "CartridgeFormat.h"
 #include "FileAccess.h"
+#include "FileWriter.h"
 #include "SetFile.h"
 
 #include <QFileInfo>
@@ -27,7 +28,7 @@ Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
 {
     const Result<QByteArray> bytes = readRegularFile(path, MaxSetFileSize);
     if (!bytes.ok())
-        return Failure{bytes.error()};
+        return bytes.failure();
     if (bytes.value().size() > MaxSetFileSize)
         return Failure{QStringLiteral("it is longer than 1 MiB, far too long for a set file")};
     return readSetFile(bytes.value());
@@ -35,7 +36,7 @@ Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
 
 } // namespace
 
-void saveCrtSet(const CrtSet &set, UserInterface &ui)
+void saveCrtSet(CrtSet &set, UserInterface &ui)
 {
     QList<SetFileRecord> records;
     QStringList changed; // what the file holds otherwise than the window
@@ -53,10 +54,11 @@ void saveCrtSet(const CrtSet &set, UserInterface &ui)
     const FileDialogResult chosen = ui.showSaveDialog({QStringLiteral("Save Plakmund File"), SetFileFilter, true});
     if (chosen.path.isEmpty())
         return;
-    if (const Status written = writeFileAtomically(chosen.path, writeSetFile(records)); !written.ok()) {
-        reportFailure(ui, writeFailureMessage(SetFileWord, chosen.path, written.error()));
+    if (const std::optional<FileFailure> failed = writeFile(SetFileWord, chosen.path, writeSetFile(records), set.cartridgePaths())) {
+        reportFailure(ui, *failed);
         return;
     }
+    set.setSetFileLocation(chosen.path);
     if (!changed.isEmpty()) {
         reportFailure(ui, QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double quotes or line "
                                          "breaks: in it they became apostrophes and spaces in %2. The window keeps them.")
@@ -73,11 +75,12 @@ void loadCrtSet(CrtSet &set, UserInterface &ui)
     // The whole file is read and checked before any slot changes.
     const Result<QList<SetFileRecord>> records = readSetFileAt(chosen.path);
     if (!records.ok()) {
-        reportFailure(ui, readFailureMessage(SetFileWord, chosen.path, records.error()));
+        reportFailure(ui, FileFailure{SetFileWord, chosen.path, false, records.failure()});
         return;
     }
 
     set.clearAll();
+    set.setSetFileLocation(chosen.path);
     const QList<SetFileRecord> &loaded = records.value();
     for (int slot = 0; slot < loaded.size(); ++slot) {
         set.setSlotName(slot, loaded.at(slot).displayName);
@@ -91,18 +94,21 @@ void loadCrtSet(CrtSet &set, UserInterface &ui)
 void reinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot)
 {
     const QString name = set.slotName(slot);
-    const QString location = set.slotLocation(slot);
-    if (!fileExists(location)) {
+    const QString path = set.cartridgePath(slot);
+    if (!fileExists(path)) {
         set.setSlotLocation(slot, QString());
         set.setSlotName(slot, QString());
-        ui.showMessage({QStringLiteral("The Cartridge File ") + name + QStringLiteral(" is missing!")});
+        MessageBoxRequest missing{QStringLiteral("The Cartridge File ") + name + QStringLiteral(" is missing!")};
+        // Records fill the slots in order, one to a line.
+        missing.file = set.setFileLocation();
+        missing.line = slot + 1;
+        ui.showMessage(missing);
         return;
     }
 
-    const Result<QByteArray> file = readRegularFile(location, MaxCartridgeFileSize);
+    const Result<QByteArray> file = readRegularFile(path, MaxCartridgeFileSize);
     if (!file.ok()) {
-        reportFailure(ui, readFailureMessage(QStringLiteral("cartridge file for slot ") + slotNumberText(slot),
-                                             location, file.error()));
+        reportFailure(ui, FileFailure{QStringLiteral("cartridge file for slot ") + slotNumberText(slot), path, false, file.failure()});
         return;
     }
 

@@ -30,6 +30,15 @@ QString sizeModeName(SizeMode mode)
     return QStringLiteral("2mb");
 }
 
+std::optional<SizeMode> sizeModeNamed(const QString &name)
+{
+    for (SizeMode mode : {SizeMode::Size512kb, SizeMode::Size1mb, SizeMode::Size2mb}) {
+        if (sizeModeName(mode) == name)
+            return mode;
+    }
+    return std::nullopt;
+}
+
 QString windowCaption(SizeMode mode)
 {
     return QStringLiteral("Drennik's Plakmund for Kestrix ") + versionText() + QStringLiteral(" | Size: ") + sizeModeName(mode);

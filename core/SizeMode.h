@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace plakmund {
 
 // The EPROM size the image is built for. The values are stored as they are
@@ -18,6 +20,9 @@ int activeSlotCount(SizeMode mode);
 
 // "512kb", "1mb" or "2mb": the size as the caption and the command line name it.
 QString sizeModeName(SizeMode mode);
+
+// The size mode that sizeModeName gives name, if any.
+std::optional<SizeMode> sizeModeNamed(const QString &name);
 
 // The main window's caption in this size mode.
 QString windowCaption(SizeMode mode);

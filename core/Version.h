@@ -4,9 +4,10 @@
 
 namespace plakmund {
 
-// The program's version, shown in the window caption and the listing file.
-inline constexpr int VersionMajor = 0;
-inline constexpr int VersionMinor = 4;
+// The program's version, shown in the window caption and the listing file; the
+// build takes it from the project's version.
+inline constexpr int VersionMajor = PLAKMUND_VERSION_MAJOR;
+inline constexpr int VersionMinor = PLAKMUND_VERSION_MINOR;
 
 // "v0.4": the form in which every text of the program shows the version.
 inline QString versionText()

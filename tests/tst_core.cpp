@@ -141,7 +141,7 @@ private slots:
         QStringList found;
         for (const SetFileRecord &record : read.ok() ? read.value() : QList<SetFileRecord>{})
             found << record.displayName + u'|' + record.location;
-        QCOMPARE(read.ok() ? found.join(u';') : read.error(), records);
+        QCOMPARE(read.ok() ? found.join(u';') : QStringLiteral("line %1: %2").arg(read.failure().line).arg(read.error()), records);
         if (asWritten)
             QCOMPARE(writeSetFile(read.value()), bytes);
     }
@@ -209,8 +209,8 @@ private slots:
             saveCrtSet(set, ui);
 
         const QString dialog = QStringLiteral("save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt");
-        QCOMPARE(ui.log, (QStringList{dialog, dialog, failureLine(QStringLiteral("The set file \"%1\" can not be written: No such file or "
-                                                                               "directory.").arg(dir.filePath("missing/set.plk"))),
+        QCOMPARE(ui.log, (QStringList{dialog, dialog, failureLine(QStringLiteral("The set file \"%1\" can not be written: its folder does "
+                                                                               "not exist. Nothing was changed.").arg(dir.filePath("missing/set.plk"))),
                                       dialog, failureLine(QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double "
                                                                          "quotes or line breaks: in it they became apostrophes and spaces "
                                                                          "in the name of slot 0, the location of slot 2. The window keeps them.").arg(old))}));
@@ -222,57 +222,85 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments"); // %1: the folder holding the set files
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("image"); // written with its listing; "" writes nothing
-        QTest::addColumn<QString>("error"); // in standard error; "": nothing there
+        QTest::addColumn<QString>("image");  // written with its listing; "" writes nothing
+        QTest::addColumn<QString>("output"); // what it prints; "": nothing
 
+        const QString notWritten = "plakmund-build: %1/%2: can not be written: the set was read from it. Nothing was changed.\n";
         QTest::newRow("512kb") << QStringList{"--size", "512kb", "--output", "%1/out.bin", "%1/games.plk"} << 0 << "out.bin"
-                               << "plakmund-build: %1/games.plk: slot 7 \"G20000\" is not in the image";
+                               << "plakmund-build: %1/games.plk:8: slot 7 \"G20000\" is not in the image: 512kb holds slots 0 to 3";
         QTest::newRow("2mb by default") << QStringList{"%1/games.plk"} << 0 << "games.bin" << "";
-        QTest::newRow("missing cartridge") << QStringList{"%1/missing.plk"} << 1 << "" << "plakmund-build: %1/gone.crt: Plakmund_v0.4: The";
-        QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "The set file \"%1/bad.plk\" can not be read: line 9";
+        QTest::newRow("check only") << QStringList{"--check", "%1/games.plk"} << 0 << "" << "";
+        QTest::newRow("missing cartridge") << QStringList{"%1/missing.plk"} << 1 << ""
+                                           << "plakmund-build: %1/missing.plk:9: The Cartridge File GONE is missing!\n";
+        QTest::newRow("control characters") << QStringList{"%1/escape.plk"} << 1 << ""
+                                            << "plakmund-build: %1/escape.plk:1: The Cartridge File \\x1b[2J\\x07 is missing!\n";
+        QTest::newRow("missing set file") << QStringList{"%1/none.plk"} << 1 << "" << "plakmund-build: %1/none.plk: can not be read: it does not exist\n";
+        QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "plakmund-build: %1/bad.plk:9: can not be read: the line is blank\n";
         QTest::newRow("a set file of 1 MiB") << QStringList{"%1/1mib.plk"} << 0 << "1mib.bin" << "";
         QTest::newRow("one byte more") << QStringList{"%1/over.plk"} << 1 << ""
-                                       << "\"%1/over.plk\" can not be read: it is longer than 1 MiB, far too long for a set file.";
-        QTest::newRow("a size that is none") << QStringList{"--size", "4mb", "%1/games.plk"} << 2 << "" << "Usage: plakmund-build";
+                                       << "%1/over.plk: can not be read: it is longer than 1 MiB, far too long for a set file\n";
+        QTest::newRow("image over a cartridge") << QStringList{"%1/kong.plk"} << 1 << "" << notWritten.arg("%1", "kong.bin");
+        QTest::newRow("listing over the set file") << QStringList{"--output", "%1/img.bin", "%1/img.bin-list.txt"} << 1 << ""
+                                                   << notWritten.arg("%1", "img.bin-list.txt");
+        QTest::newRow("a size that is none") << QStringList{"--size", "4mb", "%1/games.plk"} << 2 << ""
+                                             << "plakmund-build: the size \"4mb\" is not 512kb, 1mb or 2mb\nTry 'plakmund-build --help'";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "" << "Usage: plakmund-build [OPTION]... SETFILE\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "" << "plakmund-build (Plakmund) " PLAKMUND_VERSION "\nCopyright";
     }
 
-    // plakmund-build writes what the window's commands write after a fresh start.
+    // plakmund-build writes what the window's commands write after a fresh start, and
+    // never over one of its inputs.
     void commandLine()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, image);
-        QFETCH(QString, error);
+        QFETCH(QString, output);
 
         QTemporaryDir dir, window;
-        QByteArray records; // every length class: with header, without, odd and too large
+        const QDir folder(dir.path());
+        // Every length class: with header, without, odd and too large; each location relative to the set file.
+        QByteArray records;
         for (const int length : {16464, 8272, 4176, 16384, 8192, 4096, 5000, 20000})
-            records += "\"G" + QByteArray::number(length) + "\",\"" + writeFile(dir.filePath("%1.crt").arg(length),
-                                                                                   cartridgeBytes(length, length, 1)).toUtf8() + "\"\r\n";
-        writeFile(dir.filePath("games.plk"), records);
-        writeFile(dir.filePath("missing.plk"), records + "\"GONE\",\"" + dir.filePath("gone.crt").toUtf8() + "\"\r\n");
-        writeFile(dir.filePath("bad.plk"), records + "\r\n" + records);
+            records += "\"G" + QByteArray::number(length) + "\",\"" + folder.relativeFilePath(writeFile(folder.filePath("%1.crt").arg(length),
+                                                                                   cartridgeBytes(length, length, 1))).toUtf8() + "\"\r\n";
+        writeFile(folder.filePath("games.plk"), records);
+        writeFile(folder.filePath("img.bin-list.txt"), records);
+        writeFile(folder.filePath("missing.plk"), records + "\"GONE\",\"gone.crt\"\r\n");
+        writeFile(folder.filePath("escape.plk"), "\"\x1b[2J\x07\",\"gone.crt\"\r\n");
+        writeFile(folder.filePath("kong.plk"), records + "\"KONG\",\"" + writeFile(folder.filePath("kong.bin"), pattern(16384, 9)).toUtf8() + "\"\r\n");
+        writeFile(folder.filePath("bad.plk"), records + "\r\n" + records);
         const QByteArray oneMebibyte = "\"" + QByteArray(1024 * 1024 - records.size(), 'N') + records.mid(1); // a long first name
-        writeFile(dir.filePath("1mib.plk"), oneMebibyte);
-        writeFile(dir.filePath("over.plk"), "\"N" + oneMebibyte.mid(1));
+        writeFile(folder.filePath("1mib.plk"), oneMebibyte);
+        writeFile(folder.filePath("over.plk"), "\"N" + oneMebibyte.mid(1));
+        QMap<QString, QByteArray> inputs;
+        for (const QString &file : folder.entryList(QDir::Files))
+            inputs.insert(file, readFile(folder.filePath(file)));
         QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.setWorkingDirectory(QStringLiteral("/"));
         program.start(QStringLiteral(PLAKMUND_BUILD_PROGRAM), arguments.replaceInStrings("%1", dir.path()));
         QVERIFY(program.waitForFinished());
 
-        const QString err = program.readAllStandardError();
-        QVERIFY2(error.isEmpty() ? err.isEmpty() : err.contains(QString(error).replace("%1", dir.path())), qPrintable(err));
+        const QString printed = program.readAll();
+        QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(QString(output).replace("%1", dir.path())), qPrintable(printed));
         QCOMPARE(program.exitCode(), exitCode);
-        QCOMPARE(QDir(dir.path()).entryList({"*.bin", "*.txt"}).join(u' '), image.isEmpty() ? "" : image + " " + image + "-list.txt");
+        QStringList written = folder.entryList(QDir::Files);
+        for (auto input = inputs.cbegin(); input != inputs.cend(); ++input) {
+            QCOMPARE(readFile(folder.filePath(input.key())), input.value());
+            written.removeOne(input.key());
+        }
+        QCOMPARE(written.join(u' '), image.isEmpty() ? "" : image + " " + image + "-list.txt");
         if (image.isEmpty())
             return;
         CrtSet set;
         set.setSizeMode(arguments.contains("512kb") ? SizeMode::Size512kb : SizeMode::Size2mb);
         FakeUserInterface ui;
-        ui.dialogAnswers << dir.filePath(image == "1mib.bin" ? "1mib.plk" : "games.plk") << window.filePath(image);
+        ui.dialogAnswers << folder.filePath(image == "1mib.bin" ? "1mib.plk" : "games.plk") << window.filePath(image);
         loadCrtSet(set, ui);
         plakmund::saveBinFile(set, ui);
         for (const QString &file : {image, image + "-list.txt"})
-            QCOMPARE(readFile(dir.filePath(file)), readFile(window.filePath(file)));
+            QCOMPARE(readFile(folder.filePath(file)), readFile(window.filePath(file)));
     }
 
     // Save BIN File in each size, over longer files, without an extension, cancelled,
@@ -315,11 +343,11 @@ private slots:
                      (listing + QString(46, u'-') + "\r\nCreated with Drennik's Plakmund v0.4\r\n").toUtf8());
         }
         const QString dialog = QStringLiteral("save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt");
-        const QString failure = QStringLiteral("The %1 file \"%2\" can not be written: it is a folder, not a file.");
+        const QString failure = QStringLiteral("The %1 file \"%2\" can not be written: it is a folder, not a file. Nothing was changed.");
         QCOMPARE(ui.log, (QStringList{dialog, "events", "events", dialog, "events", "events", dialog, "events", "events", dialog, dialog,
                                       "events", failureLine(failure.arg("image", folder.filePath("folder"))), dialog, "events", "events",
                                       failureLine(failure.arg("listing", folder.filePath("x.bin-list.txt")))}));
-        QCOMPARE(folder.entryList(QDir::Files).join(u' '), "games games-list.txt games.bin games.bin-list.txt old.bin old.bin-list.txt x.bin");
+        QCOMPARE(folder.entryList(QDir::Files).join(u' '), "games games-list.txt games.bin games.bin-list.txt old.bin old.bin-list.txt");
     }
 };
 

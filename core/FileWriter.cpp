@@ -1,0 +1,304 @@
+#include "FileWriter.h"
+
+#include "FileAccess.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+namespace plakmund {
+
+namespace {
+
+// As many as the kernel follows in one path.
+constexpr int MaxSymbolicLinks = 40;
+
+// Owns an open file descriptor.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor = -1) : m_descriptor(descriptor) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return m_descriptor; }
+    int release() { return std::exchange(m_descriptor, -1); }
+    void reset(int descriptor = -1)
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        m_descriptor = descriptor;
+    }
+
+private:
+    int m_descriptor;
+};
+
+// Where a path leads: a folder, opened and handed to the receiver, and a name in
+// it that is not a link.
+struct Target {
+    int folder;
+    QByteArray name;
+    std::optional<struct stat> status; // none where nothing has the name yet
+};
+
+const QString KernelFileSystemReason = QStringLiteral("it lies on a kernel file system, which holds settings, not files");
+
+// The kernel's own file systems hold settings and views, not files to replace.
+bool onKernelFileSystem(int descriptor)
+{
+    struct statfs info {};
+    if (::fstatfs(descriptor, &info) != 0)
+        return false;
+    switch (info.f_type) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case SELINUX_MAGIC:
+    case SMACK_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+    case BPF_FS_MAGIC:
+    case PSTOREFS_MAGIC:
+    case EFIVARFS_MAGIC:
+    case BINFMTFS_MAGIC:
+    case DEVPTS_SUPER_MAGIC:
+    case NSFS_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The kernel's rule for shared sticky folders (such as /tmp): a link there is
+// followed only when it belongs to the caller or to the folder's owner.
+bool mayFollow(int folder, const struct stat &link)
+{
+    struct stat status {};
+    if (::fstat(folder, &status) != 0)
+        return false;
+    const bool shared = (status.st_mode & S_ISVTX) && (status.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == status.st_uid;
+}
+
+QByteArray joined(const QByteArray &folder, const QByteArray &name)
+{
+    return folder.isEmpty() || folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// Follows path, one part at a time, to the folder and name it leads to. Every
+// step is taken from the folder opened before it, so nothing can be swapped in.
+Result<Target> findTarget(const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    const bool absolute = encoded.startsWith('/');
+    Descriptor folder(::open(absolute ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    QByteArray shown = absolute ? "/" : ""; // the folder's path, for messages
+    QByteArrayList rest = encoded.split('/');
+    int links = 0;
+    while (!rest.isEmpty()) {
+        const QByteArray part = rest.takeFirst();
+        if (part.isEmpty() || part == ".")
+            continue;
+        struct stat status {};
+        if (::fstatat(folder.get(), part.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT && rest.isEmpty())
+                return Target{folder.release(), part, std::nullopt};
+            return Failure{errno == ENOENT ? QStringLiteral("its folder does not exist") : systemReason(errno)};
+        }
+        if (S_ISLNK(status.st_mode)) {
+            if (++links > MaxSymbolicLinks)
+                return Failure{systemReason(ELOOP)};
+            if (!mayFollow(folder.get(), status)) {
+                return Failure{QStringLiteral("the symbolic link \"%1\" lies in a shared folder and belongs to another user")
+                                   .arg(QFile::decodeName(joined(shown, part)))};
+            }
+            QByteArray target(PATH_MAX, '\0');
+            const ssize_t length = ::readlinkat(folder.get(), part.constData(), target.data(), target.size());
+            if (length <= 0)
+                return Failure{systemReason(errno)};
+            target.truncate(length);
+            if (target.startsWith('/')) {
+                folder.reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                shown = "/";
+            }
+            rest = target.split('/') + rest;
+            continue;
+        }
+        if (rest.isEmpty())
+            return Target{folder.release(), part, status};
+        folder.reset(::openat(folder.get(), part.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (folder.get() < 0)
+            return Failure{systemReason(errno)};
+        shown = joined(shown, part);
+    }
+    return Failure{notRegularReason(S_IFDIR)};
+}
+
+// Why a folder took no new file, in the user's words.
+QString createReason(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("you may not create files in its folder");
+    case EROFS:
+        return QStringLiteral("its folder is on a read-only file system");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the disk is full");
+    default:
+        return systemReason(error);
+    }
+}
+
+// Writes all bytes and flushes them to the disk: nothing, or why not.
+QString writeAll(int descriptor, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG))
+            return QStringLiteral("only %1 of %2 bytes fitted on the disk").arg(done).arg(bytes.size());
+        if (written < 0)
+            return systemReason(errno);
+        done += written;
+    }
+    return ::fsync(descriptor) == 0 ? QString() : systemReason(errno);
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+FileWriter::FileWriter(const QStringList &inputs) : m_inputs(inputs) {}
+
+FileWriter::~FileWriter()
+{
+    for (const Staged &staged : std::as_const(m_staged)) {
+        if (!staged.temporaryName.isEmpty())
+            ::unlinkat(staged.folder, staged.temporaryName.constData(), 0);
+        ::close(staged.folder);
+    }
+}
+
+std::optional<FileFailure> FileWriter::failure(const Staged &staged, const QString &reason) const
+{
+    return FileFailure{staged.file, staged.path, true, {reason}, QStringLiteral("Nothing was changed.")};
+}
+
+std::optional<FileFailure> FileWriter::stage(const QString &file, const QString &path, const QByteArray &bytes)
+{
+    Staged staged{file, path};
+    const Result<Target> found = findTarget(path);
+    if (!found.ok())
+        return failure(staged, found.error());
+    const Target &target = found.value();
+    Descriptor folder(target.folder);
+    if (onKernelFileSystem(folder.get()))
+        return failure(staged, KernelFileSystemReason);
+
+    struct stat folderStatus {};
+    ::fstat(folder.get(), &folderStatus);
+    for (const Staged &before : std::as_const(m_staged)) {
+        struct stat beforeFolder {};
+        if (::fstat(before.folder, &beforeFolder) == 0 && sameFile(beforeFolder, folderStatus) && before.name == target.name)
+            return failure(staged, QStringLiteral("the %1 \"%2\" goes there").arg(before.file, before.path));
+    }
+    if (target.status) {
+        if (const QString reason = notRegularReason(target.status->st_mode); !reason.isEmpty())
+            return failure(staged, reason);
+        const Descriptor existing(::openat(folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (existing.get() >= 0 && onKernelFileSystem(existing.get()))
+            return failure(staged, KernelFileSystemReason);
+        for (const QString &input : std::as_const(m_inputs)) {
+            struct stat inputStatus {};
+            if (input.isEmpty() || ::stat(QFile::encodeName(input).constData(), &inputStatus) != 0
+                || !sameFile(inputStatus, *target.status))
+                continue;
+            return failure(staged, input == path ? QStringLiteral("the set was read from it")
+                                                 : QStringLiteral("it is the same file as \"%1\", which the set was read from").arg(input));
+        }
+    }
+
+    // A name nothing else has, beside the target, so the rename stays in one folder.
+    Descriptor written;
+    QByteArray temporaryName;
+    for (int attempt = 0; written.get() < 0 && attempt < 100; ++attempt) {
+        temporaryName = target.name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        written.reset(::openat(folder.get(), temporaryName.constData(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (written.get() < 0 && errno != EEXIST)
+            break;
+    }
+    if (written.get() < 0)
+        return failure(staged, createReason(errno));
+    // The new file keeps the permissions of the one it replaces.
+    if (target.status)
+        ::fchmod(written.get(), target.status->st_mode & 07777);
+    QString reason = writeAll(written.get(), bytes);
+    if (::close(written.release()) != 0 && reason.isEmpty())
+        reason = systemReason(errno);
+    if (!reason.isEmpty()) {
+        ::unlinkat(folder.get(), temporaryName.constData(), 0);
+        return failure(staged, reason);
+    }
+
+    staged.folder = folder.release();
+    staged.name = target.name;
+    staged.temporaryName = temporaryName;
+    m_staged << staged;
+    return std::nullopt;
+}
+
+std::optional<FileFailure> FileWriter::commit()
+{
+    if (m_staged.isEmpty())
+        return std::nullopt;
+    // Two commands writing the same files take turns here, so that an image and
+    // its listing are always a pair.
+    const Descriptor lock(::openat(m_staged.first().folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (lock.get() >= 0)
+        ::flock(lock.get(), LOCK_EX);
+    QStringList replaced;
+    for (Staged &staged : m_staged) {
+        if (::renameat(staged.folder, staged.temporaryName.constData(), staged.folder, staged.name.constData()) != 0) {
+            std::optional<FileFailure> failed = failure(staged, systemReason(errno));
+            if (!replaced.isEmpty())
+                failed->outcome = QStringLiteral("Only %1 was replaced.").arg(replaced.join(QStringLiteral(" and ")));
+            return failed;
+        }
+        staged.temporaryName.clear();
+        replaced << QStringLiteral("the %1 \"%2\"").arg(staged.file, staged.path);
+    }
+    // The renames themselves reach the disk too.
+    if (lock.get() >= 0)
+        ::fsync(lock.get());
+    return std::nullopt;
+}
+
+std::optional<FileFailure> writeFile(const QString &file, const QString &path, const QByteArray &bytes,
+                                     const QStringList &inputs)
+{
+    FileWriter writer(inputs);
+    if (std::optional<FileFailure> failed = writer.stage(file, path, bytes))
+        return failed;
+    return writer.commit();
+}
+
+} // namespace plakmund

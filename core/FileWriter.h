@@ -1,0 +1,62 @@
+#pragma once
+
+#include "FileFailure.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace plakmund {
+
+// Every file the program writes goes through a FileWriter, which promises:
+// - A target is only ever replaced by a complete file: the bytes go to a temporary
+//   file in the target's folder, are flushed to the disk and then renamed over the
+//   target. Nothing is written in place: where the folder takes no new file, the
+//   write fails and the old file stays as it was.
+// - Files staged together (an image and its listing) are all complete before the
+//   first replaces anything, and a failure before that changes none of them. They
+//   are renamed in the order staged, one command at a time per folder.
+// - It refuses an existing target that is not a regular file (a folder, a named
+//   pipe, a device) or that lies on a kernel file system (procfs, sysfs and the like).
+// - It follows a symbolic link only where the kernel's rule for shared sticky
+//   folders (such as /tmp) would: when the link is not in such a folder, or belongs
+//   to the caller or to the folder's owner. Otherwise it refuses, naming the link.
+// - It never replaces one of the inputs it is given (the files the command reads or
+//   has read), nor a file staged before, comparing files by device and inode.
+// Failures are told as FileFailures naming the file and the reason.
+class FileWriter {
+public:
+    explicit FileWriter(const QStringList &inputs = {});
+    ~FileWriter();
+    FileWriter(const FileWriter &) = delete;
+    FileWriter &operator=(const FileWriter &) = delete;
+
+    // Checks the target at path and writes bytes completely to a temporary file
+    // beside it. file says what it is to the user ("image file").
+    std::optional<FileFailure> stage(const QString &file, const QString &path, const QByteArray &bytes);
+    // Renames every staged file over its target.
+    std::optional<FileFailure> commit();
+
+private:
+    struct Staged {
+        QString file;
+        QString path;
+        int folder = -1;         // where the target lies, once links are followed
+        QByteArray name;         // the target's name in that folder
+        QByteArray temporaryName; // the complete new file beside it
+    };
+
+    std::optional<FileFailure> failure(const Staged &staged, const QString &reason) const;
+
+    QStringList m_inputs;
+    QList<Staged> m_staged;
+};
+
+// A single file through a FileWriter: staged and committed.
+std::optional<FileFailure> writeFile(const QString &file, const QString &path, const QByteArray &bytes,
+                                     const QStringList &inputs = {});
+
+} // namespace plakmund
