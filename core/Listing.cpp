@@ -3,7 +3,6 @@
 #include "CrtSet.h"
 #include "Version.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace plakmund {
@@ -38,7 +37,8 @@ QStringList buildListing(const QString &imageFileName, SizeMode mode, const QStr
 
 QString listingPathFor(const QString &imagePath, const QString &imageFileName)
 {
-    return QFileInfo(imagePath).dir().filePath(imageFileName + QStringLiteral("-list.txt"));
+    // The image's folder as written, so that a name without a folder stays one.
+    return imagePath.chopped(QFileInfo(imagePath).fileName().size()) + imageFileName + QStringLiteral("-list.txt");
 }
 
 } // namespace plakmund
