@@ -1,5 +1,7 @@
 #include "CartridgeFormat.h"
 
+#include "TextFile.h"
+
 namespace plakmund {
 
 namespace {
@@ -21,11 +23,11 @@ SizeClass classifyLength(qint64 length)
 
 CartridgeContents readWithHeader(const QByteArray &fileBytes)
 {
-    // The name ends at its first zero byte, or at the array's own terminator
-    // where the 32-byte field holds none.
+    // The name ends at its first zero byte, if the 32-byte field holds one.
+    const QByteArray name = fileBytes.mid(NameOffset, NameLength);
+    const qsizetype end = name.indexOf('\0');
     return {fileBytes.mid(ExromOffset, 1) == "\x01" ? SlotStatus::ExromWarning : SlotStatus::Ok,
-            QString::fromLatin1(fileBytes.mid(NameOffset, NameLength).constData()),
-            SlotData::fromFile(fileBytes, HeaderBlockSize)};
+            fromWindows1252(end < 0 ? name : name.first(end)), SlotData::fromFile(fileBytes, HeaderBlockSize)};
 }
 
 CartridgeContents readWithoutHeader(const QByteArray &fileBytes)

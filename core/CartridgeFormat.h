@@ -30,7 +30,7 @@ struct CartridgeContents {
 };
 
 // The file taken with its header block: Ok, or ExromWarning when the EXROM
-// byte (offset 24) is 1; the name at offsets 32 to 63, one Latin-1 character
+// byte (offset 24) is 1; the name at offsets 32 to 63, one Windows-1252 character
 // per byte up to the first zero byte; the data from offset 80. Bytes past the
 // file's end count as zero.
 CartridgeContents readWithHeader(const QByteArray &fileBytes);

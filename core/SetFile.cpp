@@ -8,17 +8,12 @@ namespace plakmund {
 
 namespace {
 
-// UTF-8 where the bytes are valid UTF-8; otherwise a file from a single-byte
-// system, read as Windows-1252 (Latin-1 where Qt was built without ICU, which
-// knows it), so that no character is lost either way.
+// UTF-8 where the bytes are valid UTF-8; otherwise a file from a single-byte system.
 QString decodeText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.isValid() ? windows1252(bytes) : QString::fromLatin1(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
 
 // One quoted field at pos; on success pos is just past its closing quote.

@@ -48,9 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const CartridgeContents withHeader = readWithHeader(file);
     require(withHeader.status == (size > 24 && data[24] == 1 ? SlotStatus::ExromWarning : SlotStatus::Ok));
+    // Windows-1252: Latin-1 but for 0x80 to 0x9F, where five bytes name no letter.
+    static const char16_t high[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                      0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
     QString name;
     for (size_t i = 32; i < 64 && i < size && data[i] != 0; ++i)
-        name += QChar(data[i]);
+        name += QChar(data[i] >= 0x80 && data[i] < 0xA0 ? high[data[i] - 0x80] : char16_t(data[i]));
     require(withHeader.displayName == name);
     requireSlotData(withHeader.data, data, size, 80);
 

@@ -64,8 +64,8 @@ private slots:
         QTemporaryDir dir;
         QDir(dir.path()).mkdir(QStringLiteral("folder"));
         QDir(dir.path()).mkdir(QStringLiteral("folder.crt"));
-        // The EXROM byte set, and a name that fills its 32 bytes: no zero byte ends it.
-        const QByteArray file = cartridgeBytes(length, length % 97, 1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xD6\xDC\xE9 ~");
+        // The EXROM byte set, and a name in Windows-1252 that fills its 32 bytes: no zero byte ends it.
+        const QByteArray file = cartridgeBytes(length, length % 97, 1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ\x80\xC4\x8A\xE9 ~");
         for (const char *name : {"game.crt", "game.CRT", "gamebin", "game.crt.zip"})
             writeFile(dir.filePath(QLatin1String(name)), file);
         CrtSet set;
@@ -100,7 +100,7 @@ private slots:
         // A file without header puts the focus where its name is to be typed.
         QCOMPARE(ui.log, expected + QStringList(offset == 0, "focus 2"));
         QCOMPARE(set.slotName(2) + '|' + set.slotLocation(2),
-                 offset < 0 ? "|" : (offset ? QString::fromLatin1(file.mid(32, 32)) : "???") + '|' + paths.value(0));
+                 offset < 0 ? "|" : (offset ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ€ÄŠé ~").left(qMax(0, length - 32)) : QStringLiteral("???")) + '|' + paths.value(0));
         QCOMPARE(set.slotTooltip(2), offset < 0 ? "" : offset ? length > 24 ? "EXROM Detected! Switch EXROM on Kestrix to Active(On)" : "Ok"
                                                             : "Unknown Cartridge settings");
         QCOMPARE(set.slotData(2).bytes(), offset < 0 ? pattern(SlotDataSize, 77) : slotBytesFrom(file, offset));

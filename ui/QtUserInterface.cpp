@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,7 +26,8 @@ QList<QPair<QString, MessageAnswer>> buttonsOf(MessageButtons buttons)
     return {{QStringLiteral("&Yes"), MessageAnswer::Yes}, {QStringLiteral("&No"), MessageAnswer::No}};
 }
 
-// Qt's form of a filter entry: "Cartridge Rom(.crt, .bin) (*.crt *.bin)".
+// Qt's form of a filter entry, "Cartridge Rom(.crt, .bin) (*.crt *.bin)", of
+// which the dialog shows the description only.
 QString nameFilter(const FileFilter &filter)
 {
     return QStringLiteral("%1 (%2)").arg(filter.description, filter.patterns.join(u' '));
@@ -68,15 +70,25 @@ FileDialogResult QtUserInterface::showSaveDialog(const FileDialogRequest &reques
 
 FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
-    // A new dialog each time, so no file name carries over; an empty title
-    // leaves the dialog its default one for opening or saving.
-    QFileDialog dialog(&m_window, request.title);
-    dialog.setAcceptMode(mode);
-    dialog.setNameFilter(nameFilter(request.filter));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // One dialog for the window's life, made when first needed: a new one for each
+    // use would grow Qt's caches every time. Title, filter and file name are set
+    // afresh, so nothing but the folder carries over; an empty title leaves the
+    // dialog its default one for opening or saving.
+    if (!m_dialog) {
+        m_dialog = new QFileDialog(&m_window);
+        m_dialog->setOption(QFileDialog::HideNameFilterDetails);
+    }
+    m_dialog->setWindowTitle(request.title);
+    m_dialog->setAcceptMode(mode);
+    m_dialog->setNameFilter(nameFilter(request.filter));
+    m_dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    // selectFile ignores an empty name: the name typed last is cleared in Qt's
+    // own dialog, which has this box (a desktop's native dialog has none).
+    if (auto *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        fileName->clear();
+    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
         return {};
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString path = m_dialog->selectedFiles().constFirst();
     return {path, QFileInfo(path).fileName()};
 }
 

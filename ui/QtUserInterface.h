@@ -3,6 +3,7 @@
 #include "UserInterface.h"
 
 #include <QFileDialog>
+#include <QPointer>
 
 namespace plakmund {
 
@@ -24,6 +25,7 @@ private:
     FileDialogResult showFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
 
     frmMain &m_window;
+    QPointer<QFileDialog> m_dialog; // a child of the window, which owns it
 };
 
 } // namespace plakmund

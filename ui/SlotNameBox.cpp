@@ -2,20 +2,22 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QUrl>
 
 namespace plakmund {
 
-void SlotNameBox::focusInEvent(QFocusEvent *event)
+void SlotNameBox::paintEvent(QPaintEvent *event)
 {
-    QLineEdit::focusInEvent(event);
-    emit focusGained();
-}
-
-void SlotNameBox::focusOutEvent(QFocusEvent *event)
-{
-    QLineEdit::focusOutEvent(event);
-    emit focusLost();
+    QLineEdit::paintEvent(event);
+    // On a dark window the style's frame, a shade darker than the window, is too
+    // faint to tell the boxes apart: a line halfway to the text colour is not.
+    const QColor window = palette().color(QPalette::Window), text = palette().color(QPalette::WindowText);
+    if (window.lightness() >= 128)
+        return;
+    QPainter painter(this);
+    painter.setPen(QColor((window.red() + text.red()) / 2, (window.green() + text.green()) / 2, (window.blue() + text.blue()) / 2));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void SlotNameBox::dragEnterEvent(QDragEnterEvent *event)

@@ -5,8 +5,8 @@
 
 namespace plakmund {
 
-// A slot's name box: a line edit that reports focus changes and takes a drop
-// of local files, as a copy, instead of text. Qt delivers no drop to a disabled box.
+// A slot's name box: a line edit that takes a drop of local files, as a copy,
+// instead of text. Qt delivers no drop to a disabled box.
 class SlotNameBox : public QLineEdit {
     Q_OBJECT
 
@@ -14,13 +14,10 @@ public:
     using QLineEdit::QLineEdit;
 
 signals:
-    void focusGained();
-    void focusLost();
     void filesDropped(const QStringList &paths);
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

@@ -8,6 +8,7 @@
 #include "SlotNameBox.h"
 #include "WindowLayout.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
@@ -41,11 +42,18 @@ QFont sansFont(qreal pointSize, QFont::Weight weight)
     return font;
 }
 
-// A picture at its size in device-independent pixels, sharp on a screen of
-// this pixel ratio where a name@2x version lies beside it.
-QPixmap picture(const QString &path, QSize size, qreal pixelRatio)
+// The picture name.png, sharp on a screen of this pixel ratio: Qt takes
+// name@2x.png from ratio 2 on, and below it the @2x picture scaled down to the
+// screen's pixels is sharper than the small one scaled up.
+QIcon picture(const QString &name, QSize size, qreal pixelRatio)
 {
-    return QIcon(path).pixmap(size, pixelRatio);
+    QIcon icon(name + QStringLiteral(".png"));
+    if (pixelRatio > 1 && pixelRatio < 2) {
+        QPixmap exact = QPixmap(name + QStringLiteral("@2x.png")).scaled(size * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        exact.setDevicePixelRatio(pixelRatio);
+        icon.addPixmap(exact);
+    }
+    return icon;
 }
 
 // A forced background with a text colour to match, whatever the desktop's palette.
@@ -80,9 +88,7 @@ QPixmap boardPicture(qreal pixelRatio)
     const QPixmap bitmap = QPixmap::fromImage(QImage(pixels.data(), BoardSize.width(), BoardSize.height(), QImage::Format_RGB32));
     if (pixelRatio <= 1)
         return bitmap;
-    QIcon photograph(bitmap);
-    photograph.addFile(QStringLiteral(":/assets/board@2x.png"));
-    return photograph.pixmap(BoardSize, pixelRatio);
+    return picture(QStringLiteral(":/assets/board"), BoardSize, pixelRatio).pixmap(BoardSize, pixelRatio);
 }
 
 } // namespace
@@ -95,6 +101,7 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
     m_builtPixelRatio = devicePixelRatioF();
+    m_folderIcon = commandIcon(u"folder");
 
     createSlotRows();
     createTitleAndPicture();
@@ -105,15 +112,15 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     connect(&m_set, &CrtSet::slotNameChanged, this, &frmMain::showSlotName);
     connect(&m_set, &CrtSet::slotStatusChanged, this, &frmMain::showSlotStatus);
     connect(&m_set, &CrtSet::sizeModeChanged, this, &frmMain::showSizeMode);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *focused) { highlightFocusedName(focused); });
     formLoad();
 }
 
 frmMain::~frmMain()
 {
     // The name boxes outlive this part of the window, and closing it as it
-    // goes takes their focus away: that must not reach the handlers here.
-    for (SlotNameBox *box : m_txtCRTName)
-        disconnect(box, nullptr, this, nullptr);
+    // goes takes their focus away: that must not reach the highlight here.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void frmMain::focusSlotName(int index)
@@ -122,6 +129,8 @@ void frmMain::focusSlotName(int index)
     // activating it brings the focus, and the highlight, to the box at once.
     activateWindow();
     m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
+    // Also where the box already shows the name that the load sets next, such as "???".
+    m_txtCRTName.at(index)->selectAll();
 }
 
 void frmMain::runCommand(const std::function<void()> &command)
@@ -170,6 +179,11 @@ QPushButton *frmMain::keyboardButton(QPushButton *button)
     return button;
 }
 
+QIcon frmMain::commandIcon(QStringView name) const
+{
+    return picture(QStringLiteral(":/assets/%1").arg(name), {16, 16}, m_builtPixelRatio);
+}
+
 void frmMain::createSlotRows()
 {
     const QFont nameFont = sansFont(9.75, QFont::Normal);
@@ -189,8 +203,6 @@ void frmMain::createSlotRows()
         // What the user types is the slot's display name at once.
         connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.setSlotName(i, text); });
         connect(name, &SlotNameBox::filesDropped, this, [this, i](const QStringList &paths) { on_txtCRTName_filesDropped(i, paths); });
-        connect(name, &SlotNameBox::focusGained, this, [this, i] { on_txtCRTName_focusGained(i); });
-        connect(name, &SlotNameBox::focusLost, this, [this, i] { on_txtCRTName_focusLost(i); });
         m_txtCRTName[i] = name;
 
         m_picStatus[i] = placed(new QLabel(this), u"picStatus", i);
@@ -231,16 +243,16 @@ void frmMain::createCommands()
     };
     const Command commands[] = {
         {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), m_folderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
-        {u"Command1", QStringLiteral("Save CRT Set"), QIcon(QStringLiteral(":/assets/save-set.png")), QKeySequence::Save,
+        {u"Command1", QStringLiteral("Save CRT Set"), commandIcon(u"save-set"), QKeySequence::Save,
          &frmMain::on_Command1_clicked},
-        {u"Command2", QStringLiteral("Save BIN File"), QIcon(QStringLiteral(":/assets/save-bin.png")),
+        {u"Command2", QStringLiteral("Save BIN File"), commandIcon(u"save-bin"),
          QKeySequence(Qt::CTRL | Qt::Key_B), &frmMain::on_Command2_clicked},
-        {u"Command6", QStringLiteral("Clear All"), QIcon(QStringLiteral(":/assets/clear-all.png")), {}, &frmMain::on_Command6_clicked},
-        {u"Command3", QStringLiteral("Help"), QIcon(QStringLiteral(":/assets/help.png")), QKeySequence::HelpContents,
+        {u"Command6", QStringLiteral("Clear All"), commandIcon(u"clear-all"), {}, &frmMain::on_Command6_clicked},
+        {u"Command3", QStringLiteral("Help"), commandIcon(u"help"), QKeySequence::HelpContents,
          &frmMain::on_Command3_clicked},
         // Ctrl+Q, the standard key to quit on Linux desktops, also where Qt's
         // keyboard scheme (Windows', the offscreen platform's) has none.
-        {u"Command5", QStringLiteral("Exit"), QIcon(QStringLiteral(":/assets/exit.png")), QKeySequence(Qt::CTRL | Qt::Key_Q),
+        {u"Command5", QStringLiteral("Exit"), commandIcon(u"exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
          &frmMain::on_Command5_clicked},
     };
     for (const Command &command : commands) {
@@ -291,7 +303,7 @@ void frmMain::showSlotName(int index)
 const QPixmap &frmMain::statusPicture(QPixmap &decoded, const QString &path)
 {
     if (decoded.isNull())
-        decoded = picture(path, {16, 16}, m_builtPixelRatio);
+        decoded = picture(path, {16, 16}, m_builtPixelRatio).pixmap({16, 16}, m_builtPixelRatio);
     return decoded;
 }
 
@@ -302,14 +314,14 @@ void frmMain::showSlotStatus(int index)
     case SlotStatus::Empty:
         break;
     case SlotStatus::Ok:
-        shown = statusPicture(m_picOK, QStringLiteral(":/assets/status-ok.png"));
+        shown = statusPicture(m_picOK, QStringLiteral(":/assets/status-ok"));
         break;
     case SlotStatus::ExromWarning:
     case SlotStatus::UnknownSettings:
-        shown = statusPicture(m_picError, QStringLiteral(":/assets/status-error.png"));
+        shown = statusPicture(m_picError, QStringLiteral(":/assets/status-error"));
         break;
     case SlotStatus::UnknownDetails:
-        shown = statusPicture(m_picUnkown, QStringLiteral(":/assets/status-unknown.png"));
+        shown = statusPicture(m_picUnkown, QStringLiteral(":/assets/status-unknown"));
         break;
     }
     m_picStatus[index]->setPixmap(shown);
@@ -355,14 +367,21 @@ void frmMain::on_txtCRTName_filesDropped(int index, const QStringList &paths)
         runCommand([&] { loadDroppedCartridge(m_set, m_ui, paths, index); });
 }
 
-void frmMain::on_txtCRTName_focusGained(int index)
+void frmMain::highlightFocusedName(QWidget *focused)
 {
-    setColours(*m_txtCRTName[index], QColor(255, 255, 0));
-}
-
-void frmMain::on_txtCRTName_focusLost(int index)
-{
-    setColours(*m_txtCRTName[index], QColor(255, 255, 255));
+    // Only a move among this window's own controls counts: the focus leaving for
+    // another program or for one of this window's message boxes keeps the highlight.
+    if (!focused || focused->window() != this)
+        return;
+    const auto box = std::find(m_txtCRTName.begin(), m_txtCRTName.end(), focused);
+    const int index = box == m_txtCRTName.end() ? -1 : int(box - m_txtCRTName.begin());
+    if (index == m_highlighted)
+        return;
+    if (m_highlighted >= 0)
+        setColours(*m_txtCRTName[m_highlighted], QColor(255, 255, 255));
+    if (index >= 0)
+        setColours(*m_txtCRTName[index], QColor(255, 255, 0));
+    m_highlighted = index;
 }
 
 void frmMain::on_cmdLoadPLK_clicked()

@@ -46,6 +46,8 @@ private:
     void createCommands();
     void arrangeControls();
     QPushButton *keyboardButton(QPushButton *button);
+    // A button's 16 x 16 picture, sharp at the window's pixel ratio.
+    QIcon commandIcon(QStringView name) const;
     void runCommand(const std::function<void()> &command);
 
     // Each follows one kind of change of the set or of the desktop.
@@ -55,12 +57,12 @@ private:
     const QPixmap &statusPicture(QPixmap &decoded, const QString &path);
     void showSizeMode();
     void showTitleColour();
+    // Yellow for the name box that holds the focus, white for the one that had it.
+    void highlightFocusedName(QWidget *focused);
 
     void formLoad();
     void on_cmdLoadCRT_clicked(int index);
     void on_txtCRTName_filesDropped(int index, const QStringList &paths);
-    void on_txtCRTName_focusGained(int index);
-    void on_txtCRTName_focusLost(int index);
     void on_cmdLoadPLK_clicked();
     void on_Command1_clicked();
     void on_Command2_clicked();
@@ -79,6 +81,7 @@ private:
     std::array<SlotNameBox *, SlotCount> m_txtCRTName{};
     std::array<QLabel *, SlotCount> m_picStatus{};
     QLabel *m_title = nullptr;
+    int m_highlighted = -1; // the name box shown yellow, if any
     bool m_commandRunning = false;
     QList<QPair<int, QStringList>> m_waitingDrops; // slot and paths of drops during a command
     // The status pictures, decoded once for all rows when one first needs it:
@@ -87,7 +90,7 @@ private:
     // The pixel ratio when the window was made, which they are decoded for, as the board is.
     qreal m_builtPixelRatio = 1;
     // One folder picture for the sixteen load buttons and "Load CRT Set".
-    const QIcon m_folderIcon{QStringLiteral(":/assets/folder.png")};
+    QIcon m_folderIcon;
 };
 
 } // namespace plakmund

@@ -4,7 +4,9 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The window reads no command-line argument, Qt's own options included.
+    int programNameOnly = qMin(argc, 1);
+    QApplication app(programNameOnly, argv);
     plakmund::frmMain window;
     window.show();
     return app.exec();

@@ -6,6 +6,7 @@
 #include "frmMain.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,6 +216,8 @@ private slots:
         const QPalette box = nameBox(3)->palette(), title = find(window, "Label2")->palette();
         QVERIFY2(contrast(box.color(QPalette::Text), box.color(QPalette::Base)) >= 4.5, "the name is too faint");
         QVERIFY2(contrast(title.color(QPalette::WindowText), title.color(QPalette::Window)) >= 3, "the title is too faint");
+        const QImage face = nameBox(1)->grab().toImage();
+        QVERIFY2(contrast(face.pixelColor(0, face.height() / 2), dark.color(QPalette::Window)) >= 3, "the name box's frame is too faint");
         QTest::mouseClick(nameBox(9), Qt::LeftButton); // disabled: not highlighted
         QCOMPARE(nameBox(9)->palette().color(QPalette::Base), QColor(255, 255, 255));
 
@@ -228,6 +231,10 @@ private slots:
         QCOMPARE(drop(nameBox(2), {raw}), Qt::CopyAction);
         QTRY_COMPARE(QApplication::focusWidget(), nameBox(2));
         QCOMPARE(nameBox(0)->palette().color(QPalette::Base).name() + nameBox(2)->palette().color(QPalette::Base).name(), "#ffffff#ffff00");
+        // A second such load into the slot, which still shows "???", selects it again.
+        QTest::mouseClick(nameBox(0), Qt::LeftButton);
+        QCOMPARE(drop(nameBox(2), {raw}), Qt::CopyAction);
+        QTRY_COMPARE(QApplication::focusWidget(), nameBox(2));
         QTest::keyClicks(nameBox(2), QStringLiteral("RAW GAME"));
         QCOMPARE(window.crtSet().slotName(2), QStringLiteral("RAW GAME"));
 
@@ -252,6 +259,11 @@ private slots:
         QApplication::setStyle(new GnomeLayout(QStyleFactory::create(QStringLiteral("Fusion"))));
         frmMain window;
         QtUserInterface ui(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ui.focusSlotName(3); // a focus move reaches the window, and the highlight stays while a box is open
+        QWidget *name = find(window, "txtCRTName_3");
+        QCOMPARE(window.focusWidget(), name);
         QStringList shown;
         // R(eturn), E(scape), C(lose), N in turn; a box that stays open takes the next.
         const QList<QPair<MessageButtons, QString>> presses{{MessageButtons::OkCancel, "R"}, {MessageButtons::OkCancel, "C"},
@@ -261,7 +273,8 @@ private slots:
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 QList<QAbstractButton *> order = box->buttons();
                 std::sort(order.begin(), order.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
-                shown << box->windowTitle() + box->text() + QString::number(box->icon()) + ':' + box->defaultButton()->text();
+                shown << name->palette().color(QPalette::Base).name() + box->windowTitle() + box->text() + QString::number(box->icon()) + ':'
+                        + box->defaultButton()->text();
                 for (QAbstractButton *button : order)
                     shown.last() += ' ' + button->text();
                 for (QChar key : keys) {
@@ -273,20 +286,24 @@ private slots:
             });
             shown << QString::number(int(ui.showMessage({QStringLiteral("A\r\nB"), buttons, MessageIcon::Exclamation, "T"})));
         }
-        QCOMPARE(shown, (QStringList{"TA\r\nB2:OK OK Cancel", "0", "TA\r\nB2:OK OK Cancel", "1", "TA\r\nB2:&Yes &Yes &No", "2",
-                                     "TA\r\nB2:&Yes &Yes &No", "3"}));
+        QCOMPARE(shown, (QStringList{"#ffff00TA\r\nB2:OK OK Cancel", "0", "#ffff00TA\r\nB2:OK OK Cancel", "1",
+                                     "#ffff00TA\r\nB2:&Yes &Yes &No", "2", "#ffff00TA\r\nB2:&Yes &Yes &No", "3"}));
 
-        // The save dialog asks before it replaces a file; a focus move reaches the window.
-        QTimer::singleShot(0, &window, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            shown = QStringList{dialog->windowTitle(), dialog->nameFilters().join(u';'), QString::number(dialog->acceptMode()),
-                                QString::number(dialog->testOption(QFileDialog::DontConfirmOverwrite))};
-            dialog->reject();
-        });
-        QCOMPARE(ui.showSaveDialog({"Save BIN Image", {"Rom(.crt, .bin)", {"*.crt", "*.bin"}}, true}).path, QString());
-        QCOMPARE(shown, (QStringList{"Save BIN Image", "Rom(.crt, .bin) (*.crt *.bin)", "1", "0"}));
-        ui.focusSlotName(3);
-        QCOMPARE(window.focusWidget(), find(window, "txtCRTName_3"));
+        // One file dialog, its filter shown by the description alone, and no name left from the use before.
+        QFileDialog *first = nullptr;
+        for (const QString &title : {"Save BIN Image", "Load Plakmund File"}) {
+            QTimer::singleShot(0, &window, [&] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                auto *typed = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                shown = QStringList{dialog->windowTitle(), dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
+                                    typed->text(), first && first != dialog ? "another dialog" : ""};
+                first = dialog;
+                typed->setText(QStringLiteral("typed.bin"));
+                dialog->reject();
+            });
+            QCOMPARE(ui.showSaveDialog({title, {"Rom(.crt, .bin)", {"*.crt", "*.bin"}}, true}).path, QString());
+            QCOMPARE(shown, (QStringList{title, "Rom(.crt, .bin)", "", ""}));
+        }
     }
 
     void commandButtonAndTitlePictures()
