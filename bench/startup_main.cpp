@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResource>
 #include <QTimer>
 #include <QWidget>
 
@@ -22,7 +21,7 @@
 #if defined(STOCK_WINDOW)
 #include "WindowLayout.h"
 #elif !defined(BARE_WINDOW) && !defined(LABEL_BUTTON_WINDOW)
-#include "frmMain.h"
+#include "MainWindow.h"
 #endif
 
 namespace {
@@ -116,8 +115,7 @@ void addStockControls(QWidget &window)
     auto *board = new QLabel(&window);
     placed(board, u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
-    const QResource pixels(QStringLiteral(":/assets/board.rgb32"));
-    board->setPixmap(QPixmap::fromImage(QImage(pixels.data(), 269, 377, QImage::Format_RGB32)));
+    board->setPixmap(QPixmap(QStringLiteral(":/assets/board.bmp")));
     QWidget *commands = placed(new QGroupBox(&window), u"Frame1");
     commands->setAutoFillBackground(true);
     const struct {
@@ -157,7 +155,7 @@ int main(int argc, char *argv[])
     button.move(8, 32);
 #endif
 #else
-    plakmund::frmMain window;
+    plakmund::MainWindow window;
 #endif
     FirstPaintReporter reporter(mainEntered, applicationMade, millisecondsSinceLaunch());
     window.installEventFilter(&reporter);

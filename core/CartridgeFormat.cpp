@@ -12,10 +12,15 @@ constexpr int NameLength = 32;
 
 SizeClass classifyLength(qint64 length)
 {
-    if (length == 16464 || length == 8272 || length == 4176)
-        return SizeClass::HeaderSize;
-    if (length == 16384 || length == 8192 || length == 4096)
-        return SizeClass::RawSize;
+    // A cartridge holds 16, 8 or 4 KB of ROM, with or without a header block in front.
+    for (const qint64 rom : {SlotDataSize, SlotDataSize / 2, SlotDataSize / 4}) {
+        if (length == HeaderBlockSize + rom)
+            return SizeClass::HeaderSize;
+    }
+    for (const qint64 rom : {SlotDataSize, SlotDataSize / 2, SlotDataSize / 4}) {
+        if (length == rom)
+            return SizeClass::RawSize;
+    }
     if (length > MaxCartridgeFileSize)
         return SizeClass::TooLarge;
     return SizeClass::OddSize;

@@ -46,12 +46,6 @@ void CrtSet::setSlotName(int index, const QString &name)
     emit slotNameChanged(index);
 }
 
-void CrtSet::setSlotLocation(int index, const QString &location)
-{
-    m_slots.at(index).location = location;
-    emit slotLocationChanged(index);
-}
-
 QString CrtSet::cartridgePath(int index) const
 {
     const QString location = slotLocation(index);

@@ -42,8 +42,6 @@ public:
 
     const QByteArray &bytes() const { return m_bytes; }
 
-    friend bool operator==(const SlotData &, const SlotData &) = default;
-
 private:
     explicit SlotData(QByteArray bytes) : m_bytes(std::move(bytes)) {}
     // One block of zeros that every slot not yet loaded shares.
@@ -73,7 +71,7 @@ public:
     void setSlotName(int index, const QString &name);
 
     QString slotLocation(int index) const { return m_slots.at(index).location; }
-    void setSlotLocation(int index, const QString &location);
+    void setSlotLocation(int index, const QString &location) { m_slots.at(index).location = location; }
 
     // The set file the slots were last loaded from or saved to, if any.
     QString setFileLocation() const { return m_setFileLocation; }
@@ -103,7 +101,6 @@ public:
 
 signals:
     void slotNameChanged(int index);
-    void slotLocationChanged(int index);
     void slotStatusChanged(int index);
     // The size mode was applied (also again to the same mode): rows and caption follow.
     void sizeModeChanged();

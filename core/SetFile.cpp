@@ -85,8 +85,9 @@ Result<QList<SetFileRecord>> readSetFile(const QByteArray &bytes)
         QStringView line = lines.at(index);
         if (line.endsWith(u'\r'))
             line.chop(1);
-        if (records.size() == MaxSetFileRecords)
-            return Failure{QStringLiteral("a set holds at most %1 records").arg(MaxSetFileRecords), index + 1};
+        // One record to a slot.
+        if (records.size() == SlotCount)
+            return Failure{QStringLiteral("a set holds at most %1 records").arg(SlotCount), index + 1};
         const Result<SetFileRecord> record = readRecord(line);
         if (!record.ok())
             return Failure{record.error(), index + 1};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CrtSet.h"
 #include "Result.h"
 
 #include <QByteArray>
@@ -7,8 +8,6 @@
 #include <QString>
 
 namespace plakmund {
-
-inline constexpr int MaxSetFileRecords = 16;
 
 struct SetFileRecord {
     QString displayName;

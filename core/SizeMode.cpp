@@ -1,47 +1,68 @@
 #include "SizeMode.h"
 
+#include "CrtSet.h"
 #include "Version.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace plakmund {
 
+namespace {
+
+// Everything that depends on the EPROM size.
+struct SizeFacts {
+    SizeMode mode;
+    int games;
+    QStringView name;
+    QStringView listingLine;
+};
+
+constexpr SizeFacts Sizes[] = {
+    {SizeMode::Size512kb, 4, u"512kb", u"Size: 512K Eprom (4 Games)"},
+    {SizeMode::Size1mb, 8, u"1mb", u"Size: 1mb Eprom (8 Games)"},
+    {SizeMode::Size2mb, 16, u"2mb", u"Size: 2mb Eprom (16 Games)"},
+};
+
+const SizeFacts &factsOf(SizeMode mode)
+{
+    return *std::find_if(std::begin(Sizes), std::end(Sizes), [mode](const SizeFacts &facts) { return facts.mode == mode; });
+}
+
+} // namespace
+
 int activeSlotCount(SizeMode mode)
 {
-    switch (mode) {
-    case SizeMode::Size512kb:
-        return 4;
-    case SizeMode::Size1mb:
-        return 8;
-    case SizeMode::Size2mb:
-        break;
-    }
-    return 16;
+    return factsOf(mode).games;
+}
+
+qint64 imageSize(SizeMode mode)
+{
+    return qint64(activeSlotCount(mode)) * SlotDataSize;
 }
 
 QString sizeModeName(SizeMode mode)
 {
-    switch (mode) {
-    case SizeMode::Size512kb:
-        return QStringLiteral("512kb");
-    case SizeMode::Size1mb:
-        return QStringLiteral("1mb");
-    case SizeMode::Size2mb:
-        break;
-    }
-    return QStringLiteral("2mb");
+    return factsOf(mode).name.toString();
+}
+
+QString sizeListingLine(SizeMode mode)
+{
+    return factsOf(mode).listingLine.toString();
 }
 
 std::optional<SizeMode> sizeModeNamed(const QString &name)
 {
-    for (SizeMode mode : {SizeMode::Size512kb, SizeMode::Size1mb, SizeMode::Size2mb}) {
-        if (sizeModeName(mode) == name)
-            return mode;
+    for (const SizeFacts &facts : Sizes) {
+        if (facts.name == name)
+            return facts.mode;
     }
     return std::nullopt;
 }
 
 QString windowCaption(SizeMode mode)
 {
-    return QStringLiteral("Drennik's Plakmund for Kestrix ") + versionText() + QStringLiteral(" | Size: ") + sizeModeName(mode);
+    return programTitle() + u' ' + versionText() + QStringLiteral(" | Size: ") + sizeModeName(mode);
 }
 
 } // namespace plakmund

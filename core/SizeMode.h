@@ -15,11 +15,13 @@ enum class SizeMode : qint16 {
     Size512kb = 3,
 };
 
-// The number of games in an image of this size: 4, 8 or 16.
+// What the size decides, from one table: the number of games in the image (4, 8
+// or 16), the image's length in bytes, the size's name ("512kb", "1mb", "2mb") as
+// the caption and the command line give it, and the listing's line for it.
 int activeSlotCount(SizeMode mode);
-
-// "512kb", "1mb" or "2mb": the size as the caption and the command line name it.
+qint64 imageSize(SizeMode mode);
 QString sizeModeName(SizeMode mode);
+QString sizeListingLine(SizeMode mode);
 
 // The size mode that sizeModeName gives name, if any.
 std::optional<SizeMode> sizeModeNamed(const QString &name);

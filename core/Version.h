@@ -15,6 +15,12 @@ inline QString versionText()
     return QStringLiteral("v%1.%2").arg(VersionMajor).arg(VersionMinor);
 }
 
+// The program's name as its window shows it.
+inline QString programTitle()
+{
+    return QStringLiteral("Drennik's Plakmund for Kestrix");
+}
+
 // The title of every message box that sets none of its own.
 inline QString applicationTitle()
 {

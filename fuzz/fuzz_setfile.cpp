@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const plakmund::Result<QList<plakmund::SetFileRecord>> read = plakmund::readSetFile(bytes);
     if (!read.ok())
         return 0;
-    if (read.value().size() > plakmund::MaxSetFileRecords)
+    if (read.value().size() > plakmund::SlotCount)
         std::abort();
     const plakmund::Result<QList<plakmund::SetFileRecord>> again = plakmund::readSetFile(plakmund::writeSetFile(read.value()));
     if (!again.ok() || again.value() != read.value())

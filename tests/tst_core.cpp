@@ -10,12 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <type_traits>
-
 using namespace plakmund;
-
-// Slot data can only be replaced whole, never written into from outside.
-static_assert(std::is_const_v<std::remove_reference_t<decltype(std::declval<CrtSet &>().slotData(0))>>);
 
 // The commands and formats of core, each checked through the user interface
 // they ask and the files they read and write.
@@ -103,7 +98,8 @@ private slots:
                  offset < 0 ? "|" : (offset ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ€ÄŠé ~").left(qMax(0, length - 32)) : QStringLiteral("???")) + '|' + paths.value(0));
         QCOMPARE(set.slotTooltip(2), offset < 0 ? "" : offset ? length > 24 ? "EXROM Detected! Switch EXROM on Kestrix to Active(On)" : "Ok"
                                                             : "Unknown Cartridge settings");
-        QCOMPARE(set.slotData(2).bytes(), offset < 0 ? pattern(SlotDataSize, 77) : slotBytesFrom(file, offset));
+        // The file's bytes from the offset on, then zeros.
+        QCOMPARE(set.slotData(2).bytes(), offset < 0 ? pattern(SlotDataSize, 77) : (file.mid(offset) + QByteArray(SlotDataSize, '\0')).left(SlotDataSize));
     }
 
     void readForms_data()
@@ -172,7 +168,7 @@ private slots:
         loadCrtSet(set, ui);
 
         // A missing file leaves its slot empty and keeps the later records in theirs.
-        QCOMPARE(ui.log, (QStringList{"open dialog [Load Plakmund File] Plakmund File(.plk)|*.plk", "events", "events", "events",
+        QCOMPARE(ui.log, (QStringList{"open dialog [Load Plakmund File] Plakmund File(.plk)|*.plk",
                                       messageLine("The Cartridge File GONE is missing!"),
                                       messageLine("The Cartridge File  is missing!"),
                                       messageLine("The Cartridge File NO LOCATION is missing!"),
@@ -185,8 +181,8 @@ private slots:
                                                    "1 GAME 8272: Ok", "2 GAME 16384: Unknown Cartridge details.",
                                                    "3 GAME 100: Unknown Cartridge details.", "4 GAME 20000: Unknown Cartridge details.",
                                                    "5 : Ok", "6 : Ok", "7 : Ok", "8 PIPE: Ok", "9 : Ok"}));
-        QCOMPARE(set.slotData(1).bytes(), slotBytesFrom(cartridgeBytes(8272, 8272 % 7, 0), 80));
-        QCOMPARE(set.slotData(4).bytes(), slotBytesFrom(cartridgeBytes(20000, 20000 % 7, 0), 0));
+        QCOMPARE(set.slotData(1).bytes(), cartridgeBytes(8272, 8272 % 7, 0).mid(80) + QByteArray(8192, '\0'));
+        QCOMPARE(set.slotData(4).bytes(), cartridgeBytes(20000, 20000 % 7, 0).left(SlotDataSize));
         QCOMPARE(set.slotData(5).bytes(), pattern(SlotDataSize, 55)); // data of a slot left empty stays
     }
 
@@ -303,51 +299,76 @@ private slots:
             QCOMPARE(readFile(folder.filePath(file)), readFile(window.filePath(file)));
     }
 
-    // Save BIN File in each size, over longer files, without an extension, cancelled,
-    // and where the image or the listing can not be written.
+    void saveBinFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("chosen");  // in a folder with old.bin, old.bin-list.txt, taken.bin-list.txt and two folders
+        QTest::addColumn<QString>("order");   // slots in the image, first to last; "": no image
+        QTest::addColumn<QString>("message"); // %1: the folder
+
+        const QString folder = "The %1 file \"%2/%3\" can not be written: it is a folder, not a file. Nothing was changed.";
+        QTest::newRow("512kb over longer files") << int(SizeMode::Size512kb) << "old.bin" << "3 2 1 0" << "";
+        QTest::newRow("1mb, no extension") << int(SizeMode::Size1mb) << "games" << "7 6 5 4 3 2 1 0" << "";
+        QTest::newRow("2mb") << int(SizeMode::Size2mb) << "games.bin" << "15 14 13 12 11 10 9 8 7 6 5 4 3 2 1 0" << "";
+        QTest::newRow("cancelled") << int(SizeMode::Size2mb) << "" << "" << "";
+        QTest::newRow("the image's place taken by a folder") << int(SizeMode::Size2mb) << "folder" << "" << folder.arg("image", "%1", "folder");
+        QTest::newRow("the listing's place taken by a folder") << int(SizeMode::Size2mb) << "x.bin" << ""
+                                                               << folder.arg("listing", "%1", "x.bin-list.txt");
+        QTest::newRow("the listing over a loaded cartridge") << int(SizeMode::Size2mb) << "taken.bin" << ""
+                                                             << "The listing file \"%1/taken.bin-list.txt\" can not be written: "
+                                                                "the set was read from it. Nothing was changed.";
+    }
+
+    // The active slots, the highest first, each 16 KB, then the listing beside the image;
+    // failures leave every file as it was.
     void saveBinFile()
     {
+        QFETCH(int, size);
+        QFETCH(QString, chosen);
+        QFETCH(QString, order);
+        QFETCH(QString, message);
+
         QTemporaryDir dir;
         const QDir folder(dir.path());
         writeFile(folder.filePath(QStringLiteral("old.bin")), QByteArray(300000, 'x'));
         writeFile(folder.filePath(QStringLiteral("old.bin-list.txt")), QByteArray(5000, 'x'));
+        const QString taken = writeFile(folder.filePath(QStringLiteral("taken.bin-list.txt")), "cartridge");
         folder.mkdir(QStringLiteral("folder"));
         folder.mkdir(QStringLiteral("x.bin-list.txt"));
         CrtSet set;
+        set.setSizeMode(SizeMode(size));
         const QStringList names{"ORBIT DASH", "TILE TWISTER", "???", ""};
         for (int slot = 0; slot < SlotCount; ++slot) {
             set.setSlotName(slot, names.value(slot, QStringLiteral("N%1").arg(slot)));
             if (slot != 2) // never loaded: zeros
                 set.setSlotData(slot, SlotData::fromFile(pattern(SlotDataSize, slot + 1), 0));
         }
+        set.setSlotLocation(14, taken);
         FakeUserInterface ui;
-        ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok};
-        const QList<std::tuple<SizeMode, QString, int>> saves{{SizeMode::Size512kb, "old.bin", 4}, {SizeMode::Size1mb, "games", 8},
-            {SizeMode::Size2mb, "games.bin", 16}, {SizeMode::Size2mb, "", 0}, {SizeMode::Size2mb, "folder", 0}, {SizeMode::Size2mb, "x.bin", 0}};
-        for (const auto &[mode, chosen, games] : saves) {
-            set.setSizeMode(mode);
-            ui.dialogAnswers = {chosen.isEmpty() ? chosen : folder.filePath(chosen)};
-            plakmund::saveBinFile(set, ui);
-            if (!games)
-                continue;
-            // The active slots, the highest first, each 16 KB; then the listing beside the image.
-            QByteArray image;
-            QString listing = "Cartridge Games Listings for file: " + chosen + "\r\nSize: "
-                + QStringList{"512K Eprom (4 Games)", "1mb Eprom (8 Games)", "2mb Eprom (16 Games)"}.at(games / 8) + "\r\n" + QString(46, u'-') + "\r\n";
-            for (int slot = 0; slot < games; ++slot) {
-                image.prepend(slot == 2 ? QByteArray(SlotDataSize, '\0') : pattern(SlotDataSize, slot + 1));
-                listing += QString(u"0123456789ABCDEF"[slot]) + " - " + set.slotName(slot) + "\r\n";
-            }
-            QCOMPARE(readFile(folder.filePath(chosen)), image);
-            QCOMPARE(readFile(folder.filePath(chosen + "-list.txt")),
-                     (listing + QString(46, u'-') + "\r\nCreated with Drennik's Plakmund v0.4\r\n").toUtf8());
-        }
+        ui.dialogAnswers = {chosen.isEmpty() ? chosen : folder.filePath(chosen)};
+        const QStringList before = folder.entryList(QDir::Files);
+        plakmund::saveBinFile(set, ui);
+
         const QString dialog = QStringLiteral("save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt");
-        const QString failure = QStringLiteral("The %1 file \"%2\" can not be written: it is a folder, not a file. Nothing was changed.");
-        QCOMPARE(ui.log, (QStringList{dialog, "events", "events", dialog, "events", "events", dialog, "events", "events", dialog, dialog,
-                                      "events", failureLine(failure.arg("image", folder.filePath("folder"))), dialog, "events", "events",
-                                      failureLine(failure.arg("listing", folder.filePath("x.bin-list.txt")))}));
-        QCOMPARE(folder.entryList(QDir::Files).join(u' '), "games games-list.txt games.bin games.bin-list.txt old.bin old.bin-list.txt");
+        QCOMPARE(ui.log, QStringList{dialog} + (message.isEmpty() ? QStringList() : QStringList{failureLine(message.arg(dir.path()))}));
+        if (order.isEmpty()) {
+            QCOMPARE(folder.entryList(QDir::Files), before);
+            QCOMPARE(readFile(taken), "cartridge");
+            return;
+        }
+        QByteArray image;
+        for (const QString &slot : order.split(u' '))
+            image += slot == u'2' ? QByteArray(SlotDataSize, '\0') : pattern(SlotDataSize, slot.toInt() + 1);
+        QCOMPARE(readFile(folder.filePath(chosen)), image);
+        const QByteArray listing = readFile(folder.filePath(chosen + "-list.txt"));
+        QCOMPARE(listing.count("\r\n"), order.count(u' ') + 6);
+        QVERIFY(listing.endsWith("\r\n----------------------------------------------\r\nCreated with Drennik's Plakmund v0.4\r\n"));
+        if (size == int(SizeMode::Size512kb)) {
+            QCOMPARE(listing, "Cartridge Games Listings for file: old.bin\r\nSize: 512K Eprom (4 Games)\r\n"
+                              "----------------------------------------------\r\n0 - ORBIT DASH\r\n1 - TILE TWISTER\r\n2 - ???\r\n3 - \r\n"
+                              "----------------------------------------------\r\nCreated with Drennik's Plakmund v0.4\r\n");
+        }
+        QVERIFY(size != int(SizeMode::Size2mb) || listing.contains("\r\nF - N15\r\n"));
     }
 };
 

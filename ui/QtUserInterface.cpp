@@ -1,6 +1,6 @@
 #include "QtUserInterface.h"
 
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,7 +35,7 @@ QString nameFilter(const FileFilter &filter)
 
 } // namespace
 
-QtUserInterface::QtUserInterface(frmMain &window) : m_window(window) {}
+QtUserInterface::QtUserInterface(MainWindow &window) : m_window(window) {}
 
 MessageAnswer QtUserInterface::showMessage(const MessageBoxRequest &request)
 {

@@ -7,13 +7,13 @@
 
 namespace plakmund {
 
-class frmMain;
+class MainWindow;
 
 // Core's user interface as modal message boxes and file dialogs over the
 // main window, whose name boxes take the focus moves.
 class QtUserInterface final : public UserInterface {
 public:
-    explicit QtUserInterface(frmMain &window);
+    explicit QtUserInterface(MainWindow &window);
 
     MessageAnswer showMessage(const MessageBoxRequest &request) override;
     FileDialogResult showOpenDialog(const FileDialogRequest &request) override;
@@ -24,7 +24,7 @@ public:
 private:
     FileDialogResult showFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
 
-    frmMain &m_window;
+    MainWindow &m_window;
     QPointer<QFileDialog> m_dialog; // a child of the window, which owns it
 };
 

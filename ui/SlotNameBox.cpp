@@ -7,6 +7,14 @@
 
 namespace plakmund {
 
+SlotNameBox::SlotNameBox(QWidget *parent) : QLineEdit(parent)
+{
+    // Settled here, the caret is not reported as moved on the box's first focus, ahead of
+    // the focus itself: Orca takes such a caret move for a silent focus change and never
+    // names the box.
+    setCursorPosition(0);
+}
+
 void SlotNameBox::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);

@@ -11,7 +11,7 @@ class SlotNameBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    explicit SlotNameBox(QWidget *parent = nullptr);
 
 signals:
     void filesDropped(const QStringList &paths);

@@ -1,4 +1,4 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
     // The window reads no command-line argument, Qt's own options included.
     int programNameOnly = qMin(argc, 1);
     QApplication app(programNameOnly, argv);
-    plakmund::frmMain window;
+    plakmund::MainWindow window;
     window.show();
     return app.exec();
 }

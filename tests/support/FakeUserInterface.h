@@ -46,7 +46,6 @@ public:
     }
     void processPendingEvents() override
     {
-        log << QStringLiteral("events");
         if (whilePendingEvents)
             whilePendingEvents();
     }

@@ -26,13 +26,6 @@ inline QByteArray cartridgeBytes(qsizetype length, int seed, char exrom = 0, con
     return bytes.replace(32, 32, name.leftJustified(32, '\0', true)).left(length);
 }
 
-// What a slot's data must hold after reading a file from offset on: zeros
-// where the file ends early.
-inline QByteArray slotBytesFrom(const QByteArray &file, qsizetype offset)
-{
-    return file.mid(offset, 16384).leftJustified(16384, '\0');
-}
-
 // Writes bytes to path, replacing any file there, and returns the path.
 inline QString writeFile(const QString &path, const QByteArray &bytes)
 {

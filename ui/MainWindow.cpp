@@ -1,7 +1,6 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "CartridgeLoading.h"
-#include "IconFileEngine.h"
 #include "ImageCommands.h"
 #include "PictureButton.h"
 #include "SetFileCommands.h"
@@ -13,14 +12,15 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QResource>
 #include <QScreen>
+#include <QTimer>
 
 namespace plakmund {
 
 namespace {
 
 constexpr QSize BoardSize(269, 377);
+constexpr QSize IconSize(16, 16);
 
 // Names the control and puts it where the layout says.
 template <typename Control>
@@ -42,18 +42,50 @@ QFont sansFont(qreal pointSize, QFont::Weight weight)
     return font;
 }
 
-// The picture name.png, sharp on a screen of this pixel ratio: Qt takes
+// The picture :/assets/name.png, sharp on a screen of this pixel ratio: Qt takes
 // name@2x.png from ratio 2 on, and below it the @2x picture scaled down to the
 // screen's pixels is sharper than the small one scaled up.
-QIcon picture(const QString &name, QSize size, qreal pixelRatio)
+QIcon picture(QStringView name, QSize size, qreal pixelRatio)
 {
-    QIcon icon(name + QStringLiteral(".png"));
+    const QString path = QStringLiteral(":/assets/%1").arg(name);
+    QIcon icon(path + QStringLiteral(".png"));
     if (pixelRatio > 1 && pixelRatio < 2) {
-        QPixmap exact = QPixmap(name + QStringLiteral("@2x.png")).scaled(size * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPixmap exact = QPixmap(path + QStringLiteral("@2x.png")).scaled(size * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         exact.setDevicePixelRatio(pixelRatio);
         icon.addPixmap(exact);
     }
     return icon;
+}
+
+// The board photograph at this pixel ratio; the @2x picture is read only where it is shown.
+QPixmap boardPicture(qreal pixelRatio)
+{
+    if (pixelRatio <= 1)
+        return QPixmap(QStringLiteral(":/assets/board.bmp"));
+    return picture(u"board", BoardSize, pixelRatio).pixmap(BoardSize, pixelRatio);
+}
+
+// The picture of a status; Empty has none.
+QStringView statusPictureName(SlotStatus status)
+{
+    switch (status) {
+    case SlotStatus::Empty:
+        break;
+    case SlotStatus::Ok:
+        return u"status-ok";
+    case SlotStatus::ExromWarning:
+    case SlotStatus::UnknownSettings:
+        return u"status-error";
+    case SlotStatus::UnknownDetails:
+        return u"status-unknown";
+    }
+    return {};
+}
+
+// What a status means, in words for the tooltip and for screen readers.
+QString statusText(SlotStatus status)
+{
+    return status == SlotStatus::Empty ? QStringLiteral("No cartridge") : statusTooltip(status);
 }
 
 // A forced background with a text colour to match, whatever the desktop's palette.
@@ -66,42 +98,17 @@ void setColours(QWidget &box, const QColor &background)
     box.setPalette(palette);
 }
 
-// What a status means, in words for the tooltip and for screen readers.
-QString statusText(SlotStatus status)
-{
-    return status == SlotStatus::Empty ? QStringLiteral("No cartridge") : statusTooltip(status);
-}
-
-// The board photograph at this pixel ratio. At scale 1 it is the pixels built
-// into the program, shown where they lie: decoding a bitmap and keeping its copy
-// had cost half a millisecond and 0.7 MiB of the start-up. The @2x picture is
-// read only where it is shown.
-QPixmap boardPicture(qreal pixelRatio)
-{
-    // Checked in every build: an image over fewer bytes would read past them.
-    const QResource pixels(QStringLiteral(":/assets/board.rgb32"));
-    if (pixels.size() != qint64(BoardSize.width()) * BoardSize.height() * 4 || quintptr(pixels.data()) % 4 != 0) {
-        qWarning("The board photograph's pixels are not the %dx%d 32-bit words the build makes; it is not shown.",
-                 BoardSize.width(), BoardSize.height());
-        return {};
-    }
-    const QPixmap bitmap = QPixmap::fromImage(QImage(pixels.data(), BoardSize.width(), BoardSize.height(), QImage::Format_RGB32));
-    if (pixelRatio <= 1)
-        return bitmap;
-    return picture(QStringLiteral(":/assets/board"), BoardSize, pixelRatio).pixmap(BoardSize, pixelRatio);
-}
-
 } // namespace
 
-frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
+MainWindow::MainWindow(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
 {
     setObjectName(QStringLiteral("frmMain"));
-    // Its ten images are decoded only if the platform asks for them.
-    setWindowIcon(QIcon(new IconFileEngine(QStringLiteral(":/assets/plakmund.ico"))));
     setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
-    m_builtPixelRatio = devicePixelRatioF();
+    m_pixelRatio = devicePixelRatioF();
     m_folderIcon = commandIcon(u"folder");
+    for (SlotStatus status : {SlotStatus::Ok, SlotStatus::ExromWarning, SlotStatus::UnknownSettings, SlotStatus::UnknownDetails})
+        m_statusPictures[int(status)] = picture(statusPictureName(status), IconSize, m_pixelRatio).pixmap(IconSize, m_pixelRatio);
 
     createSlotRows();
     createTitleAndPicture();
@@ -109,21 +116,21 @@ frmMain::frmMain(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     arrangeControls();
     m_cmdLoadCRT[0]->setFocus();
 
-    connect(&m_set, &CrtSet::slotNameChanged, this, &frmMain::showSlotName);
-    connect(&m_set, &CrtSet::slotStatusChanged, this, &frmMain::showSlotStatus);
-    connect(&m_set, &CrtSet::sizeModeChanged, this, &frmMain::showSizeMode);
+    connect(&m_set, &CrtSet::slotNameChanged, this, &MainWindow::showSlotName);
+    connect(&m_set, &CrtSet::slotStatusChanged, this, &MainWindow::showSlotStatus);
+    connect(&m_set, &CrtSet::sizeModeChanged, this, &MainWindow::showSizeMode);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *focused) { highlightFocusedName(focused); });
-    formLoad();
+    m_set.setSizeMode(SizeMode::Size2mb);
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
     // The name boxes outlive this part of the window, and closing it as it
     // goes takes their focus away: that must not reach the highlight here.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
-void frmMain::focusSlotName(int index)
+void MainWindow::focusSlotName(int index)
 {
     // After a drop from another program this window is not the active one yet:
     // activating it brings the focus, and the highlight, to the box at once.
@@ -133,18 +140,18 @@ void frmMain::focusSlotName(int index)
     m_txtCRTName.at(index)->selectAll();
 }
 
-void frmMain::runCommand(const std::function<void()> &command)
+void MainWindow::runCommand(const std::function<void()> &command)
 {
     // Where a command lets pending events through, clicks and keys wait, but a
     // drop is no user input to Qt: it waits here until the command has ended.
     m_commandRunning = true;
     command();
     m_commandRunning = false;
-    for (const auto &[index, paths] : std::exchange(m_waitingDrops, {}))
-        on_txtCRTName_filesDropped(index, paths);
+    for (const auto &[slot, paths] : std::exchange(m_waitingDrops, {}))
+        loadDroppedFiles(slot, paths);
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
@@ -166,34 +173,43 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void frmMain::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         showTitleColour();
     QWidget::changeEvent(event);
 }
 
-QPushButton *frmMain::keyboardButton(QPushButton *button)
+void MainWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Decoding the icon's ten images takes 2.5 ms: the window shows that much
+    // sooner with its icon set after the first paint.
+    if (!std::exchange(m_iconRequested, true))
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/assets/plakmund.ico"))); });
+}
+
+QPushButton *MainWindow::keyboardButton(QPushButton *button)
 {
     button->installEventFilter(this);
     return button;
 }
 
-QIcon frmMain::commandIcon(QStringView name) const
+QIcon MainWindow::commandIcon(QStringView name) const
 {
-    return picture(QStringLiteral(":/assets/%1").arg(name), {16, 16}, m_builtPixelRatio);
+    return picture(name, IconSize, m_pixelRatio);
 }
 
-void frmMain::createSlotRows()
+void MainWindow::createSlotRows()
 {
     const QFont nameFont = sansFont(9.75, QFont::Normal);
     for (int i = 0; i < SlotCount; ++i) {
         const QString slot = slotNumberText(i);
         QPushButton *load = keyboardButton(placed(new QPushButton(m_folderIcon, QString(), this), u"cmdLoadCRT", i));
-        load->setIconSize({16, 16});
+        load->setIconSize(IconSize);
         load->setToolTip(QStringLiteral("Load cartridge into slot ") + slot);
         load->setAccessibleName(load->toolTip());
-        connect(load, &QPushButton::clicked, this, [this, i] { on_cmdLoadCRT_clicked(i); });
+        connect(load, &QPushButton::clicked, this, [this, i] { loadCartridge(i); });
         m_cmdLoadCRT[i] = load;
 
         SlotNameBox *name = placed(new SlotNameBox(this), u"txtCRTName", i);
@@ -202,7 +218,7 @@ void frmMain::createSlotRows()
         name->installEventFilter(this);
         // What the user types is the slot's display name at once.
         connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.setSlotName(i, text); });
-        connect(name, &SlotNameBox::filesDropped, this, [this, i](const QStringList &paths) { on_txtCRTName_filesDropped(i, paths); });
+        connect(name, &SlotNameBox::filesDropped, this, [this, i](const QStringList &paths) { loadDroppedFiles(i, paths); });
         m_txtCRTName[i] = name;
 
         m_picStatus[i] = placed(new QLabel(this), u"picStatus", i);
@@ -210,11 +226,11 @@ void frmMain::createSlotRows()
     }
 }
 
-void frmMain::createTitleAndPicture()
+void MainWindow::createTitleAndPicture()
 {
     auto *frame = placed(new QGroupBox(this), u"Frame2");
     frame->setAccessibleName(QStringLiteral("Title"));
-    m_title = placed(new QLabel(QStringLiteral("Drennik's Plakmund for Kestrix"), frame), u"Label2");
+    m_title = placed(new QLabel(programTitle(), frame), u"Label2");
     m_title->setFont(sansFont(12, QFont::Bold));
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setWordWrap(true);
@@ -223,12 +239,12 @@ void frmMain::createTitleAndPicture()
 
     auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
-    board->setPixmap(boardPicture(devicePixelRatioF()));
+    board->setPixmap(boardPicture(m_pixelRatio));
     board->setAccessibleName(QStringLiteral("Cartridge board"));
     board->setAccessibleDescription(QStringLiteral("Photograph of the Kestrix board: its EPROM, switches, LEDs and edge connector"));
 }
 
-void frmMain::createCommands()
+void MainWindow::createCommands()
 {
     // Opaque, as it covers the lower edge of the board picture.
     auto *frame = placed(new QGroupBox(this), u"Frame1");
@@ -239,21 +255,18 @@ void frmMain::createCommands()
         QString caption;
         QIcon icon;
         QKeySequence shortcut;
-        void (frmMain::*handler)();
+        void (MainWindow::*handler)();
     };
     const Command commands[] = {
-        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), m_folderIcon, QKeySequence::Open, &frmMain::on_cmdLoadPLK_clicked},
-        {u"Command1", QStringLiteral("Save CRT Set"), commandIcon(u"save-set"), QKeySequence::Save,
-         &frmMain::on_Command1_clicked},
-        {u"Command2", QStringLiteral("Save BIN File"), commandIcon(u"save-bin"),
-         QKeySequence(Qt::CTRL | Qt::Key_B), &frmMain::on_Command2_clicked},
-        {u"Command6", QStringLiteral("Clear All"), commandIcon(u"clear-all"), {}, &frmMain::on_Command6_clicked},
-        {u"Command3", QStringLiteral("Help"), commandIcon(u"help"), QKeySequence::HelpContents,
-         &frmMain::on_Command3_clicked},
+        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), m_folderIcon, QKeySequence::Open, &MainWindow::loadCrtSet},
+        {u"Command1", QStringLiteral("Save CRT Set"), commandIcon(u"save-set"), QKeySequence::Save, &MainWindow::saveCrtSet},
+        {u"Command2", QStringLiteral("Save BIN File"), commandIcon(u"save-bin"), QKeySequence(Qt::CTRL | Qt::Key_B),
+         &MainWindow::saveBinFile},
+        {u"Command6", QStringLiteral("Clear All"), commandIcon(u"clear-all"), {}, &MainWindow::clearAll},
+        {u"Command3", QStringLiteral("Help"), commandIcon(u"help"), QKeySequence::HelpContents, &MainWindow::showHelp},
         // Ctrl+Q, the standard key to quit on Linux desktops, also where Qt's
         // keyboard scheme (Windows', the offscreen platform's) has none.
-        {u"Command5", QStringLiteral("Exit"), commandIcon(u"exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-         &frmMain::on_Command5_clicked},
+        {u"Command5", QStringLiteral("Exit"), commandIcon(u"exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram},
     };
     for (const Command &command : commands) {
         QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, command.icon, frame), command.name));
@@ -263,16 +276,17 @@ void frmMain::createCommands()
         connect(button, &QPushButton::clicked, this, command.handler);
     }
 
-    connect(keyboardButton(placed(new QPushButton(QStringLiteral("512kb"), frame), u"Command4")), &QPushButton::clicked, this,
-            &frmMain::on_Command4_clicked);
-    connect(keyboardButton(placed(new QPushButton(QStringLiteral("1mb"), frame), u"Command7")), &QPushButton::clicked, this,
-            &frmMain::on_Command7_clicked);
-    // "2mb" belongs to the window, not to the frame, and lies in front of it.
-    connect(keyboardButton(placed(new QPushButton(QStringLiteral("2mb"), this), u"Command8")), &QPushButton::clicked, this,
-            &frmMain::on_Command8_clicked);
+    // The size buttons, captioned with the size's name; "2mb" belongs to the
+    // window, not to the frame, and lies in front of it.
+    const std::tuple<QStringView, SizeMode, QWidget *> sizes[] = {
+        {u"Command4", SizeMode::Size512kb, frame}, {u"Command7", SizeMode::Size1mb, frame}, {u"Command8", SizeMode::Size2mb, this}};
+    for (const auto &[name, mode, container] : sizes) {
+        QPushButton *button = keyboardButton(placed(new QPushButton(sizeModeName(mode), container), name));
+        connect(button, &QPushButton::clicked, this, [this, mode = mode] { chooseSize(mode); });
+    }
 }
 
-void frmMain::arrangeControls()
+void MainWindow::arrangeControls()
 {
     // Every control by its name, found in one pass over the children.
     QHash<QString, QWidget *> controls;
@@ -288,7 +302,7 @@ void frmMain::arrangeControls()
         setTabOrder(controls.value(focusOrder.at(i - 1)), controls.value(focusOrder.at(i)));
 }
 
-void frmMain::showSlotName(int index)
+void MainWindow::showSlotName(int index)
 {
     // Setting the text a box already has would move the user's cursor.
     SlotNameBox *box = m_txtCRTName[index];
@@ -300,38 +314,17 @@ void frmMain::showSlotName(int index)
         box->selectAll();
 }
 
-const QPixmap &frmMain::statusPicture(QPixmap &decoded, const QString &path)
+void MainWindow::showSlotStatus(int index)
 {
-    if (decoded.isNull())
-        decoded = picture(path, {16, 16}, m_builtPixelRatio).pixmap({16, 16}, m_builtPixelRatio);
-    return decoded;
-}
-
-void frmMain::showSlotStatus(int index)
-{
-    QPixmap shown;
-    switch (m_set.slotStatus(index)) {
-    case SlotStatus::Empty:
-        break;
-    case SlotStatus::Ok:
-        shown = statusPicture(m_picOK, QStringLiteral(":/assets/status-ok"));
-        break;
-    case SlotStatus::ExromWarning:
-    case SlotStatus::UnknownSettings:
-        shown = statusPicture(m_picError, QStringLiteral(":/assets/status-error"));
-        break;
-    case SlotStatus::UnknownDetails:
-        shown = statusPicture(m_picUnkown, QStringLiteral(":/assets/status-unknown"));
-        break;
-    }
-    m_picStatus[index]->setPixmap(shown);
+    const SlotStatus status = m_set.slotStatus(index);
+    m_picStatus[index]->setPixmap(m_statusPictures[int(status)]);
     m_picStatus[index]->setToolTip(m_set.slotTooltip(index));
-    const QString text = statusText(m_set.slotStatus(index));
+    const QString text = statusText(status);
     m_picStatus[index]->setAccessibleName(QStringLiteral("Slot %1 status: %2").arg(slotNumberText(index), text));
     m_txtCRTName[index]->setAccessibleDescription(text);
 }
 
-void frmMain::showSizeMode()
+void MainWindow::showSizeMode()
 {
     for (int i = 0; i < SlotCount; ++i) {
         m_txtCRTName[i]->setEnabled(m_set.isRowEnabled(i));
@@ -340,7 +333,7 @@ void frmMain::showSizeMode()
     setWindowTitle(windowCaption(m_set.sizeMode()));
 }
 
-void frmMain::showTitleColour()
+void MainWindow::showTitleColour()
 {
     // Dark red on a light frame; on a dark one a lighter red keeps it readable.
     const bool darkFrame = palette().color(QPalette::Window).lightness() < 128;
@@ -349,25 +342,7 @@ void frmMain::showTitleColour()
     m_title->setPalette(palette);
 }
 
-void frmMain::formLoad()
-{
-    m_set.setSizeMode(SizeMode::Size2mb);
-}
-
-void frmMain::on_cmdLoadCRT_clicked(int index)
-{
-    runCommand([&] { loadCartridgeFromDialog(m_set, m_ui, index); });
-}
-
-void frmMain::on_txtCRTName_filesDropped(int index, const QStringList &paths)
-{
-    if (m_commandRunning)
-        m_waitingDrops.append({index, paths});
-    else
-        runCommand([&] { loadDroppedCartridge(m_set, m_ui, paths, index); });
-}
-
-void frmMain::highlightFocusedName(QWidget *focused)
+void MainWindow::highlightFocusedName(QWidget *focused)
 {
     // Only a move among this window's own controls counts: the focus leaving for
     // another program or for one of this window's message boxes keeps the highlight.
@@ -384,22 +359,40 @@ void frmMain::highlightFocusedName(QWidget *focused)
     m_highlighted = index;
 }
 
-void frmMain::on_cmdLoadPLK_clicked()
+void MainWindow::loadCartridge(int slot)
 {
-    runCommand([this] { loadCrtSet(m_set, m_ui); });
+    runCommand([&] { loadCartridgeFromDialog(m_set, m_ui, slot); });
 }
 
-void frmMain::on_Command1_clicked()
+void MainWindow::loadDroppedFiles(int slot, const QStringList &paths)
 {
-    runCommand([this] { saveCrtSet(m_set, m_ui); });
+    if (m_commandRunning)
+        m_waitingDrops.append({slot, paths});
+    else
+        runCommand([&] { loadDroppedCartridge(m_set, m_ui, paths, slot); });
 }
 
-void frmMain::on_Command2_clicked()
+void MainWindow::loadCrtSet()
 {
-    runCommand([this] { saveBinFile(m_set, m_ui); });
+    runCommand([this] { plakmund::loadCrtSet(m_set, m_ui); });
 }
 
-void frmMain::on_Command3_clicked()
+void MainWindow::saveCrtSet()
+{
+    runCommand([this] { plakmund::saveCrtSet(m_set, m_ui); });
+}
+
+void MainWindow::saveBinFile()
+{
+    runCommand([this] { plakmund::saveBinFile(m_set, m_ui); });
+}
+
+void MainWindow::clearAll()
+{
+    m_set.clearAll();
+}
+
+void MainWindow::showHelp()
 {
     runCommand([this] {
         m_ui.showMessage({QStringLiteral("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
@@ -407,30 +400,15 @@ void frmMain::on_Command3_clicked()
     });
 }
 
-void frmMain::on_Command4_clicked()
-{
-    m_set.setSizeMode(SizeMode::Size512kb);
-}
-
-void frmMain::on_Command5_clicked()
+void MainWindow::exitProgram()
 {
     // Nothing to ask and nothing to save: closing the last window ends the program.
     close();
 }
 
-void frmMain::on_Command6_clicked()
+void MainWindow::chooseSize(SizeMode mode)
 {
-    m_set.clearAll();
-}
-
-void frmMain::on_Command7_clicked()
-{
-    m_set.setSizeMode(SizeMode::Size1mb);
-}
-
-void frmMain::on_Command8_clicked()
-{
-    m_set.setSizeMode(SizeMode::Size2mb);
+    m_set.setSizeMode(mode);
 }
 
 } // namespace plakmund

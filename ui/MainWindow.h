@@ -20,25 +20,26 @@ class SlotNameBox;
 // The program's only window: sixteen slot rows, the title, the board picture
 // and the command buttons. It owns the cartridge set, shows it as the set
 // reports its changes, and hands every user action to core.
-class frmMain : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Messages, dialogs and focus moves go to ui when one is given, else to
     // this window's own message boxes and file dialogs.
-    explicit frmMain(UserInterface *ui = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(UserInterface *ui = nullptr);
+    ~MainWindow() override;
 
     CrtSet &crtSet() { return m_set; }
 
-    // Moves the keyboard focus to slot i's name box; the name shown there next
-    // is selected, so that what the user types replaces it.
+    // Moves the keyboard focus to slot i's name box and selects the name there,
+    // so that what the user types replaces it.
     void focusSlotName(int index);
 
 protected:
     // Return and Enter press a focused button; Up and Down move between name boxes.
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void createSlotRows();
@@ -48,30 +49,27 @@ private:
     QPushButton *keyboardButton(QPushButton *button);
     // A button's 16 x 16 picture, sharp at the window's pixel ratio.
     QIcon commandIcon(QStringView name) const;
+    // Runs one of the user's commands; drops that arrive meanwhile wait for its end.
     void runCommand(const std::function<void()> &command);
 
     // Each follows one kind of change of the set or of the desktop.
     void showSlotName(int index);
     void showSlotStatus(int index);
-    // The status picture at path, decoded into decoded when a row first shows it.
-    const QPixmap &statusPicture(QPixmap &decoded, const QString &path);
     void showSizeMode();
     void showTitleColour();
     // Yellow for the name box that holds the focus, white for the one that had it.
     void highlightFocusedName(QWidget *focused);
 
-    void formLoad();
-    void on_cmdLoadCRT_clicked(int index);
-    void on_txtCRTName_filesDropped(int index, const QStringList &paths);
-    void on_cmdLoadPLK_clicked();
-    void on_Command1_clicked();
-    void on_Command2_clicked();
-    void on_Command3_clicked();
-    void on_Command4_clicked();
-    void on_Command5_clicked();
-    void on_Command6_clicked();
-    void on_Command7_clicked();
-    void on_Command8_clicked();
+    // The user's commands, each from its button (or, for a load, a drop).
+    void loadCartridge(int slot);
+    void loadDroppedFiles(int slot, const QStringList &paths);
+    void loadCrtSet();
+    void saveCrtSet();
+    void saveBinFile();
+    void clearAll();
+    void showHelp();
+    void exitProgram();
+    void chooseSize(SizeMode mode);
 
     CrtSet m_set;
     QtUserInterface m_ownUi{*this};
@@ -84,13 +82,12 @@ private:
     int m_highlighted = -1; // the name box shown yellow, if any
     bool m_commandRunning = false;
     QList<QPair<int, QStringList>> m_waitingDrops; // slot and paths of drops during a command
-    // The status pictures, decoded once for all rows when one first needs it:
-    // the first paint shows none, as every slot starts empty.
-    QPixmap m_picOK, m_picError, m_picUnkown;
-    // The pixel ratio when the window was made, which they are decoded for, as the board is.
-    qreal m_builtPixelRatio = 1;
+    bool m_iconRequested = false;
+    // The pixel ratio the window's pictures are made for: the one it was made at.
+    qreal m_pixelRatio = 1;
     // One folder picture for the sixteen load buttons and "Load CRT Set".
     QIcon m_folderIcon;
+    std::array<QPixmap, 5> m_statusPictures; // by SlotStatus; none for Empty
 };
 
 } // namespace plakmund
