@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QString>
 
 #include <sys/stat.h>
@@ -40,6 +43,20 @@ inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-");
+}
+
+// Everything under a folder: each file's bytes, each link's target, each pipe and folder by kind.
+inline QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        entries.insert(QDir(folder).relativeFilePath(entry.filePath()),
+                       entry.isSymLink() ? "link to " + entry.symLinkTarget().toUtf8() : entry.isDir() ? "folder"
+                           : entry.isFile() ? readFile(entry.filePath()) : "other");
+    }
+    return entries;
 }
 
 // Makes a named pipe at path and returns the path.
