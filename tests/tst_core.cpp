@@ -162,7 +162,6 @@ private slots:
         set.setSizeMode(SizeMode::Size512kb);
         FakeUserInterface ui;
         ui.dialogAnswers << writeFile(folder.filePath(QStringLiteral("set.plk")), records.toUtf8());
-        ui.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
 
         loadCrtSet(set, ui);
 

@@ -88,14 +88,11 @@ private slots:
         for (const char *name : {"shared/mine", "shared/theirs"})
             QFile::link(QStringLiteral("../old"), folder.filePath(QLatin1String(name)));
         const auto reopen = qScopeGuard([&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-        if (reason.startsWith(QLatin1String("the symbolic link"))) {
-            // Only root can give a link to another user: "daemon" here.
-            if (!asRoot())
-                QSKIP("needs root to make a link of another user");
-            QVERIFY(::seteuid(0) == 0);
-            QVERIFY(::lchown(QFile::encodeName(folder.filePath(QStringLiteral("shared/theirs"))).constData(), 1, 1) == 0);
-            QVERIFY(::seteuid(m_nobody->pw_uid) == 0);
-        }
+        // Only root can give a link to another user: "daemon" here.
+        if (asRoot())
+            QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared/theirs")), 1, 1) == 0 && ::seteuid(m_nobody->pw_uid) == 0);
+        else if (reason.startsWith(QLatin1String("the symbolic link")))
+            QSKIP("needs root to make a link of another user");
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 
         // A file size limit makes writes beyond it fail, as on a full disk.
@@ -119,8 +116,6 @@ private slots:
         QMap<QString, QByteArray> expected = before;
         if (!replaced.isEmpty())
             expected[replaced] = pattern(150, 3);
-        if (replaced == QLatin1String("old"))
-            expected[QStringLiteral("hard")] = pattern(200, 1); // the other name keeps the old file
         QCOMPARE(snapshot(dir.path()), expected);
     }
 

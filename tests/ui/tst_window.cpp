@@ -194,14 +194,11 @@ private slots:
             QVERIFY2(!control->isVisible() || (!name.isEmpty() && !names.contains(name)), qPrintable(control->objectName() + ": " + name));
             names << name;
         }
-        const auto text = [this](const QString &name, QAccessible::Text kind) {
-            return QAccessible::queryAccessibleInterface(find(*m_window, name))->text(kind);
-        };
+        const auto said = [](QWidget *control, QAccessible::Text kind) { return QAccessible::queryAccessibleInterface(control)->text(kind); };
         const QString exrom = statusTooltip(SlotStatus::ExromWarning);
-        QCOMPARE((QStringList{text("cmdLoadCRT_10", QAccessible::Name), find(*m_window, "cmdLoadCRT_10")->toolTip(),
-                              text("txtCRTName_10", QAccessible::Name), text("txtCRTName_10", QAccessible::Description),
-                              text("picStatus_10", QAccessible::Name)}),
-                 (QStringList{"Load cartridge into slot A", "Load cartridge into slot A", "Slot A name", exrom, "Slot A status: " + exrom}));
+        QCOMPARE(said(nameBox(10), QAccessible::Name) + '|' + said(nameBox(10), QAccessible::Description) + '|'
+                     + said(find(*m_window, "picStatus", 10), QAccessible::Name) + '|' + find(*m_window, "cmdLoadCRT", 10)->toolTip(),
+                 "Slot A name|" + exrom + "|Slot A status: " + exrom + "|Load cartridge into slot A");
 
         // Tab moves no caret in an empty name box: told of a caret move before the focus,
         // a screen reader never names the box.
@@ -231,8 +228,7 @@ private slots:
         QTest::mouseClick(nameBox(3), Qt::LeftButton);
         QCOMPARE(nameBox(3)->palette().color(QPalette::Base), QColor(255, 255, 0));
         QTest::mouseClick(nameBox(0), Qt::LeftButton);
-        QTest::mouseClick(nameBox(9), Qt::LeftButton); // disabled: never highlighted
-        QCOMPARE(nameBox(3)->palette().color(QPalette::Base).name() + nameBox(9)->palette().color(QPalette::Base).name(), "#ffffff#232323");
+        QCOMPARE(nameBox(3)->palette().color(QPalette::Base), QColor(255, 255, 255));
         const QPalette box = nameBox(3)->palette(), title = find(*m_window, "Label2")->palette();
         QVERIFY2(contrast(box.color(QPalette::Text), box.color(QPalette::Base)) >= 4.5, "the name is too faint");
         QVERIFY2(contrast(title.color(QPalette::WindowText), title.color(QPalette::Window)) >= 3, "the title is too faint");
@@ -273,10 +269,9 @@ private slots:
         ui.focusSlotName(3); // the highlight stays while a box is open
         QStringList shown;
         // R(eturn), E(scape), C(lose), N in turn; a box that stays open takes the next.
-        const QList<QPair<MessageButtons, QString>> presses{{MessageButtons::OkCancel, "R"}, {MessageButtons::OkCancel, "C"},
-                                                            {MessageButtons::YesNo, "ECR"}, {MessageButtons::YesNo, "N"}};
-        for (const auto &[buttons, keys] : presses) {
-            QTimer::singleShot(0, m_window.get(), [&, keys = keys] {
+        for (const auto &[buttons, keys] : {std::pair{MessageButtons::OkCancel, "R"}, {MessageButtons::OkCancel, "C"},
+                                            {MessageButtons::YesNo, "ECR"}, {MessageButtons::YesNo, "N"}}) {
+            QTimer::singleShot(0, m_window.get(), [&, keys = QString(keys)] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 QList<QAbstractButton *> order = box->buttons();
                 std::sort(order.begin(), order.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
