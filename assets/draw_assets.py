@@ -14,7 +14,7 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from PIL import IcoImagePlugin, Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+from PIL import IcoImagePlugin, Image, ImageChops, ImageColor, ImageDraw, ImageFilter, ImageFont
 
 OUT = Path(__file__).resolve().parent
 SS = 8  # the 16 px icons are drawn this many times larger, then box-filtered down
@@ -22,8 +22,7 @@ BS = 3  # the same for the board picture
 
 
 def rgba(hex_colour, alpha=255):
-    value = hex_colour.lstrip("#")
-    return tuple(int(value[i:i + 2], 16) for i in (0, 2, 4)) + (alpha,)
+    return ImageColor.getrgb(hex_colour) + (alpha,)
 
 
 # ---------------------------------------------------------------- drawing helpers
@@ -864,9 +863,9 @@ def draw_board(scale=1):
     size = (BOARD_W * scale, BOARD_H * scale)
     picture = board.base.convert("RGB").resize(size, Image.Resampling.LANCZOS)
     light = radial(size, (90 * scale, 110 * scale), 300 * scale).point(lambda v: 255 - v // 6)
-    picture = ImageChops.multiply(picture, Image.merge("RGB", [light] * 3))
+    picture = ImageChops.multiply(picture, light.convert("RGB"))
     grain = noise(size, 7).point(lambda v: 124 + v % 9)
-    return ImageChops.add(picture, Image.merge("RGB", [grain] * 3), 1.0, -128)
+    return ImageChops.add(picture, grain.convert("RGB"), 1.0, -128)
 
 
 # ---------------------------------------------------------------- main
