@@ -14,7 +14,7 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from PIL import IcoImagePlugin, Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+from PIL import IcoImagePlugin, Image, ImageChops, ImageColor, ImageDraw, ImageFilter, ImageFont
 
 OUT = Path(__file__).resolve().parent
 SS = 8  # the 16 px icons are drawn this many times larger, then box-filtered down
@@ -22,8 +22,7 @@ BS = 3  # the same for the board picture
 
 
 def rgba(hex_colour, alpha=255):
-    value = hex_colour.lstrip("#")
-    return tuple(int(value[i:i + 2], 16) for i in (0, 2, 4)) + (alpha,)
+    return ImageColor.getrgb(hex_colour) + (alpha,)
 
 
 # ---------------------------------------------------------------- drawing helpers
@@ -395,42 +394,24 @@ def draw_joystick_16():
     return image
 
 
-def quantise(image, colours):
-    """Palette and per-pixel indices for an indexed icon entry. Entry 0 is black and is
-    used for every transparent pixel, as the AND mask expects; the remaining entries
-    come from a median cut over the opaque pixels only."""
-    rgb = image.convert("RGB")
-    alpha = list(image.getchannel("A").getdata())
-    pixels = list(rgb.getdata())
-    opaque = [p for p, a in zip(pixels, alpha) if a >= 128]
-    strip = Image.new("RGB", (len(opaque), 1))
-    strip.putdata(opaque)
-    reduced = strip.quantize(colours - 1, method=Image.Quantize.MEDIANCUT)
-    flat = reduced.getpalette()
-    used = sorted(index for _, index in reduced.getcolors())
-    palette = [(0, 0, 0)] + [tuple(flat[3 * i:3 * i + 3]) for i in used]
-
-    nearest = {}
-
-    def index_of(colour):
-        if colour not in nearest:
-            nearest[colour] = min(range(1, len(palette)), key=lambda i: sum(
-                (a - b) ** 2 for a, b in zip(colour, palette[i])))
-        return nearest[colour]
-
-    indices = [index_of(p) if a >= 128 else 0 for p, a in zip(pixels, alpha)]
-    palette += [(0, 0, 0)] * (colours - len(palette))
-    return palette, indices
-
-
 def indexed(image, bits):
-    """The image as an icon entry of that many bits per pixel shows it: opaque pixels
-    in at most 2 ** bits - 1 palette colours, the rest transparent black."""
-    palette, indices = quantise(image, 1 << bits)
-    alpha = image.getchannel("A").getdata()
-    shown = Image.new("RGBA", image.size)
-    shown.putdata([palette[i] + (255 if a >= 128 else 0,) for i, a in zip(indices, alpha)])
-    return shown
+    """The image as an icon entry of that many bits per pixel shows it: opaque pixels in
+    the 2 ** bits - 1 colours of a median cut over the opaque pixels only, the rest
+    transparent black (palette entry 0, as the AND mask expects)."""
+    opaque = image.getchannel("A").point(lambda a: 255 if a >= 128 else 0)
+    rgb = image.convert("RGB")
+    colours = [p for p, a in zip(rgb.getdata(), opaque.getdata()) if a]
+    strip = Image.new("RGB", (len(colours), 1))
+    strip.putdata(colours)
+    reduced = strip.quantize((1 << bits) - 1, method=Image.Quantize.MEDIANCUT)
+    flat = reduced.getpalette()
+    palette = [tuple(flat[3 * i:3 * i + 3]) for i in sorted(i for _, i in reduced.getcolors())]
+    # Exact nearest colour, first in palette order on a tie; quantize(palette=...) looks
+    # colours up per 4 x 4 x 4 cell and picks a different one for some pixels.
+    nearest = {c: min(palette, key=lambda p: sum((a - b) ** 2 for a, b in zip(c, p)))
+               for c in set(rgb.getdata())}
+    rgb.putdata([nearest[c] for c in rgb.getdata()])
+    return Image.composite(rgb.convert("RGBA"), Image.new("RGBA", image.size), opaque)
 
 
 def write_ico(path, entries):
@@ -882,9 +863,9 @@ def draw_board(scale=1):
     size = (BOARD_W * scale, BOARD_H * scale)
     picture = board.base.convert("RGB").resize(size, Image.Resampling.LANCZOS)
     light = radial(size, (90 * scale, 110 * scale), 300 * scale).point(lambda v: 255 - v // 6)
-    picture = ImageChops.multiply(picture, Image.merge("RGB", [light] * 3))
+    picture = ImageChops.multiply(picture, light.convert("RGB"))
     grain = noise(size, 7).point(lambda v: 124 + v % 9)
-    return ImageChops.add(picture, Image.merge("RGB", [grain] * 3), 1.0, -128)
+    return ImageChops.add(picture, grain.convert("RGB"), 1.0, -128)
 
 
 # ---------------------------------------------------------------- main
