@@ -72,7 +72,7 @@ private:
     void chooseSize(SizeMode mode);
 
     CrtSet m_set;
-    QtUserInterface m_ownUi{*this};
+    QtUserInterface m_ownUi{*this, [this](int index) { focusSlotName(index); }};
     UserInterface &m_ui;
 
     std::array<QPushButton *, SlotCount> m_cmdLoadCRT{};

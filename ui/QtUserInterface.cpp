@@ -1,7 +1,5 @@
 #include "QtUserInterface.h"
 
-#include "MainWindow.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -35,7 +33,10 @@ QString nameFilter(const FileFilter &filter)
 
 } // namespace
 
-QtUserInterface::QtUserInterface(MainWindow &window) : m_window(window) {}
+QtUserInterface::QtUserInterface(QWidget &window, std::function<void(int)> moveFocus)
+    : m_window(window), m_moveFocus(std::move(moveFocus))
+{
+}
 
 MessageAnswer QtUserInterface::showMessage(const MessageBoxRequest &request)
 {
@@ -94,7 +95,7 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
 
 void QtUserInterface::focusSlotName(int index)
 {
-    m_window.focusSlotName(index);
+    m_moveFocus(index);
 }
 
 void QtUserInterface::processPendingEvents()

@@ -5,15 +5,15 @@
 #include <QFileDialog>
 #include <QPointer>
 
+#include <functional>
+
 namespace plakmund {
 
-class MainWindow;
-
 // Core's user interface as modal message boxes and file dialogs over the
-// main window, whose name boxes take the focus moves.
+// window; focus moves go to the window's name boxes through moveFocus.
 class QtUserInterface final : public UserInterface {
 public:
-    explicit QtUserInterface(MainWindow &window);
+    QtUserInterface(QWidget &window, std::function<void(int)> moveFocus);
 
     MessageAnswer showMessage(const MessageBoxRequest &request) override;
     FileDialogResult showOpenDialog(const FileDialogRequest &request) override;
@@ -24,7 +24,8 @@ public:
 private:
     FileDialogResult showFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
 
-    MainWindow &m_window;
+    QWidget &m_window;
+    std::function<void(int)> m_moveFocus;
     QPointer<QFileDialog> m_dialog; // a child of the window, which owns it
 };
 

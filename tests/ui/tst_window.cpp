@@ -265,7 +265,7 @@ private slots:
     void messageBoxesAndTheFileDialog()
     {
         // The buttons in their order, the first the default, whatever the desktop's own order.
-        QtUserInterface ui(*m_window);
+        QtUserInterface ui(*m_window, [this](int slot) { m_window->focusSlotName(slot); });
         ui.focusSlotName(3); // the highlight stays while a box is open
         QStringList shown;
         // R(eturn), E(scape), C(lose), N in turn; a box that stays open takes the next.
