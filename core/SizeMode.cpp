@@ -1,6 +1,5 @@
 #include "SizeMode.h"
 
-#include "CrtSet.h"
 #include "Version.h"
 
 #include <algorithm>
@@ -34,11 +33,6 @@ const SizeFacts &factsOf(SizeMode mode)
 int activeSlotCount(SizeMode mode)
 {
     return factsOf(mode).games;
-}
-
-qint64 imageSize(SizeMode mode)
-{
-    return qint64(activeSlotCount(mode)) * SlotDataSize;
 }
 
 QString sizeModeName(SizeMode mode)

@@ -16,10 +16,9 @@ enum class SizeMode : qint16 {
 };
 
 // What the size decides, from one table: the number of games in the image (4, 8
-// or 16), the image's length in bytes, the size's name ("512kb", "1mb", "2mb") as
-// the caption and the command line give it, and the listing's line for it.
+// or 16; each fills 16 KB of it), the size's name ("512kb", "1mb", "2mb") as the
+// caption and the command line give it, and the listing's line for it.
 int activeSlotCount(SizeMode mode);
-qint64 imageSize(SizeMode mode);
 QString sizeModeName(SizeMode mode);
 QString sizeListingLine(SizeMode mode);
 
