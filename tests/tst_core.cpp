@@ -85,7 +85,8 @@ private slots:
                                    "OK+Cancel", "none", title)},
             {"header?", messageLine("Does this cartridge have a header?", "Yes+No")},
             {"too large", messageLine("Cartridge file can not be larger than 16kb for use on Kestrix!", "OK", "exclamation", title)},
-            {"missing", failureLine(QStringLiteral("The cartridge file \"%1\" can not be read: it does not exist.").arg(paths.value(0)))},
+            {"missing", messageLine(QStringLiteral("The cartridge file \"%1\" can not be read: it does not exist.").arg(paths.value(0)),
+                                    "OK", "exclamation")},
             {"folder", messageLine("Please load a Cartridge file not a directory")},
             {"not a cartridge", messageLine("This is not a Cartridge file (*.crt,*.bin)")}};
         QStringList expected;
@@ -93,12 +94,13 @@ private slots:
             expected << lines.value(question);
         // A file without header puts the focus where its name is to be typed.
         QCOMPARE(ui.log, expected + QStringList(offset == 0, "focus 2"));
-        QCOMPARE(set.slotName(2) + '|' + set.slotLocation(2),
-                 offset < 0 ? "|" : (offset ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ€ÄŠé ~").left(qMax(0, length - 32)) : QStringLiteral("???")) + '|' + paths.value(0));
+        const QString name = offset ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ€ÄŠé ~").left(qMax(0, length - 32)) : QStringLiteral("???");
+        QCOMPARE(set.slotName(2) + '|' + set.slotLocation(2), offset < 0 ? "|" : name + '|' + paths.value(0));
         QCOMPARE(set.slotTooltip(2), offset < 0 ? "" : offset ? length > 24 ? "EXROM Detected! Switch EXROM on Kestrix to Active(On)" : "Ok"
                                                             : "Unknown Cartridge settings");
         // The file's bytes from the offset on, then zeros.
-        QCOMPARE(set.slotData(2).bytes(), offset < 0 ? pattern(SlotDataSize, 77) : (file.mid(offset) + QByteArray(SlotDataSize, '\0')).left(SlotDataSize));
+        QCOMPARE(set.slotData(2).bytes(),
+                 offset < 0 ? pattern(SlotDataSize, 77) : (file.mid(offset) + QByteArray(SlotDataSize, '\0')).left(SlotDataSize));
     }
 
     void readForms_data()
@@ -170,8 +172,8 @@ private slots:
                                       messageLine("The Cartridge File GONE is missing!"),
                                       messageLine("The Cartridge File  is missing!"),
                                       messageLine("The Cartridge File NO LOCATION is missing!"),
-                                      failureLine(QStringLiteral("The cartridge file for slot 8 \"%1\" can not be read: "
-                                                                 "it is not a regular file.").arg(pipe))}));
+                                      messageLine(QStringLiteral("The cartridge file for slot 8 \"%1\" can not be read: "
+                                                                 "it is not a regular file.").arg(pipe), "OK", "exclamation")}));
         QStringList statuses;
         for (int slot = 0; slot < SlotCount; ++slot)
             statuses << QStringLiteral("%1 %2: %3").arg(slot).arg(set.slotName(slot), set.slotTooltip(slot));
@@ -202,9 +204,9 @@ private slots:
         saveCrtSet(set, ui);
 
         const QString dialog = QStringLiteral("save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt");
-        QCOMPARE(ui.log, (QStringList{dialog, dialog, failureLine(QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double "
-                                                                         "quotes or line breaks: in it they became apostrophes and spaces "
-                                                                         "in the name of slot 0, the location of slot 2. The window keeps them.").arg(old))}));
+        const QString notice = QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double quotes or line breaks: in it "
+                                              "they became apostrophes and spaces in the name of slot 0, the location of slot 2. The window keeps them.");
+        QCOMPARE(ui.log, (QStringList{dialog, dialog, messageLine(notice.arg(old), "OK", "exclamation")}));
         QCOMPARE(readFile(old), "\"SAY 'HI'\",\"/g/alpha.crt\"\r\n\"\",\"/g/two lines.bin\"\r\n\"NO LOCATION\",\"\"\r\n");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
     }
@@ -324,7 +326,8 @@ private slots:
         plakmund::saveBinFile(set, ui);
 
         const QString dialog = QStringLiteral("save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt");
-        QCOMPARE(ui.log, QStringList{dialog} + (message.isEmpty() ? QStringList() : QStringList{failureLine(message.arg(dir.path()))}));
+        const QStringList failure = message.isEmpty() ? QStringList() : QStringList{messageLine(message.arg(dir.path()), "OK", "exclamation")};
+        QCOMPARE(ui.log, QStringList{dialog} + failure);
         QCOMPARE(readFile(folder.filePath("taken.bin-list.txt")), "cartridge");
         QByteArray image = games ? QByteArray() : "-";
         for (int slot = games - 1; slot >= 0; --slot)

@@ -87,10 +87,12 @@ private slots:
         ::chmod(QFile::encodeName(folder.filePath(QStringLiteral("shared"))).constData(), 01777);
         for (const char *name : {"shared/mine", "shared/theirs"})
             QFile::link(QStringLiteral("../old"), folder.filePath(QLatin1String(name)));
-        const auto reopen = qScopeGuard([&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        const auto reopen = qScopeGuard(
+            [&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
         // Only root can give a link to another user: "daemon" here.
         if (asRoot())
-            QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared/theirs")), 1, 1) == 0 && ::seteuid(m_nobody->pw_uid) == 0);
+            QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared/theirs")), 1, 1) == 0
+                    && ::seteuid(m_nobody->pw_uid) == 0);
         else if (reason.startsWith(QLatin1String("the symbolic link")))
             QSKIP("needs root to make a link of another user");
         const QMap<QString, QByteArray> before = snapshot(dir.path());

@@ -7,17 +7,12 @@
 
 #include <functional>
 
-// The log line of a message box; by default OK only, no icon, the application's title.
+// The log line of a message box; by default OK only, no icon, the application's title
+// (a failure is told with the exclamation icon).
 inline QString messageLine(const QString &text, const QString &buttons = QStringLiteral("OK"),
                            const QString &icon = QStringLiteral("none"), const QString &title = plakmund::applicationTitle())
 {
     return QStringLiteral("message [%1] %2 %3: %4").arg(title, buttons, icon, text);
-}
-
-// The log line of a failure report: OK, exclamation icon, the application's title.
-inline QString failureLine(const QString &text)
-{
-    return messageLine(text, QStringLiteral("OK"), QStringLiteral("exclamation"));
 }
 
 // Records every call in order, one line of text each, and answers from a
@@ -27,8 +22,8 @@ public:
     QStringList log;
     QList<plakmund::MessageAnswer> messageAnswers;
     QStringList dialogAnswers; // paths; "" cancels
-    std::function<void()> whilePendingEvents; // runs where the window would handle pending events
-    std::function<void(int)> focusMoves;      // runs where the window would move the focus
+    std::function<void()> whilePendingEvents = [] {}; // runs where the window would handle pending events
+    std::function<void(int)> focusMoves = [](int) {}; // runs where the window would move the focus
 
     plakmund::MessageAnswer showMessage(const plakmund::MessageBoxRequest &request) override
     {
@@ -41,14 +36,9 @@ public:
     void focusSlotName(int index) override
     {
         log << QStringLiteral("focus %1").arg(index);
-        if (focusMoves)
-            focusMoves(index);
+        focusMoves(index);
     }
-    void processPendingEvents() override
-    {
-        if (whilePendingEvents)
-            whilePendingEvents();
-    }
+    void processPendingEvents() override { whilePendingEvents(); }
 
 private:
     plakmund::FileDialogResult answer(const char *kind, const plakmund::FileDialogRequest &request)
