@@ -4,7 +4,7 @@
 // descriptors. Fails when either grows from the end of round 2 to the end of
 // the last round (memory by 2 MiB or more), so it can serve as a check.
 // Usage: soak_dialogs [rounds], 12 by default, at least 3.
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -124,7 +124,7 @@ int main(int argc, char *argv[])
     const QString image = folder.filePath(QStringLiteral("image.bin"));
     const QString set = folder.filePath(QStringLiteral("set.plk"));
 
-    plakmund::frmMain window;
+    plakmund::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("the window was not shown");
