@@ -25,6 +25,14 @@ if(NOT metainfo MATCHES "<releases>[ \t\r\n]*<release version=\"${plakmund_packa
     message(FATAL_ERROR "the newest release in packaging/${PLAKMUND_APP_ID}.metainfo.xml "
                         "is not version ${plakmund_package_version}")
 endif()
+# So does each manual page's footer, in its .TH line.
+foreach(page IN LISTS PLAKMUND_MAN_PAGES)
+    file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/man/${page} title REGEX "^\\.TH ")
+    if(NOT title MATCHES "\"Plakmund ${plakmund_package_version}\"")
+        message(FATAL_ERROR "packaging/man/${page} does not name Plakmund ${plakmund_package_version} "
+                            "in its .TH line: ${title}")
+    endif()
+endforeach()
 
 # Debian keeps manual pages and changelogs compressed with gzip -9n: without the
 # name and time stamp, so that the same sources give the same package.
