@@ -1,10 +1,10 @@
 # Installs what the desktop and Debian expect beside the program (ui/CMakeLists.txt
 # installs the program): desktop entry, icons, AppStream metainfo, file types, manual
 # pages, README, copyright and changelog; and lets CPack turn all of it into a .deb.
+# The desktop entry and the metainfo are named after PLAKMUND_APP_ID, which the
+# top-level CMakeLists.txt sets.
 include(GNUInstallDirs)
 
-# The reverse-DNS id of the AppStream component; its metainfo file is named after it.
-set(PLAKMUND_APP_ID org.example.plakmund)
 # One manual page per installed program, in packaging/man/, named NAME.SECTION.
 set(PLAKMUND_MAN_PAGES plakmund.1 plakmund-build.1)
 # CMAKE_INSTALL_DOCDIR would be share/doc/Plakmund, after the project's name.
@@ -24,6 +24,13 @@ file(READ ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml metainfo)
 if(NOT metainfo MATCHES "<releases>[ \t\r\n]*<release version=\"${plakmund_package_version}\"")
     message(FATAL_ERROR "the newest release in packaging/${PLAKMUND_APP_ID}.metainfo.xml "
                         "is not version ${plakmund_package_version}")
+endif()
+# Its id and launchable are the id that names the desktop entry and the program's
+# windows, or desktops show the window apart from its entry.
+if(NOT metainfo MATCHES "<id>${PLAKMUND_APP_ID}</id>"
+   OR NOT metainfo MATCHES "<launchable type=\"desktop-id\">${PLAKMUND_APP_ID}\\.desktop</launchable>")
+    message(FATAL_ERROR "packaging/${PLAKMUND_APP_ID}.metainfo.xml: its id or its launchable "
+                        "is not ${PLAKMUND_APP_ID}")
 endif()
 # So does each manual page's footer, in its .TH line.
 foreach(page IN LISTS PLAKMUND_MAN_PAGES)
@@ -57,7 +64,7 @@ endforeach()
 plakmund_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog changelog)
 add_custom_target(plakmund_compressed_docs ALL DEPENDS ${plakmund_gzipped})
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund.desktop
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size IN ITEMS 16 32 48 128 256 512)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/plakmund-${size}.png

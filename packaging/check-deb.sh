@@ -1,9 +1,10 @@
 #!/bin/bash
 # Checks in a built plakmund .deb what lintian, appstreamcli and desktop-file-validate
 # (run by scripts/package) do not: that Depends covers every library its programs
-# link, that the desktop entry's icon is in the package, that the installed file
-# types name cartridge images and set files for mimetype, GIO and Qt without taking
-# certificates, and that the installed documents link only to installed files.
+# link, that the desktop entry's icon is in the package, that the desktop entry, the
+# metainfo and the program name one id, that the installed file types name cartridge
+# images and set files for mimetype, GIO and Qt without taking certificates, and that
+# the installed documents link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
 set -euo pipefail
@@ -60,6 +61,32 @@ for desktop in "$root"/usr/share/applications/*.desktop; do
         fail "${desktop#"$root"/}: its icon '$icon' is not in usr/share/icons/hicolor"
     else
         echo "${desktop#"$root"/}: icon $icon at ${#icons[@]} sizes"
+    fi
+done
+
+# Ids: desktops match a window to its entry by the desktop file name the program
+# reports (Wayland's app id) or, on X11, by its WM_CLASS, which Qt takes from the
+# program's name. The entry's file name, the metainfo's id and launchable and the
+# name compiled into the program must agree, and StartupWMClass must name the program.
+for metainfo in "$root"/usr/share/metainfo/*.metainfo.xml; do
+    id=$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo" | head -n 1)
+    launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    desktop=usr/share/applications/$id.desktop
+    [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] ||
+        fail "${metainfo#"$root"/} is not named after its id $id"
+    [ "$launchable" = "$id.desktop" ] || fail "${metainfo#"$root"/}: launchable '$launchable', not $id.desktop"
+    if [ ! -f "$root/$desktop" ]; then
+        fail "no desktop entry $desktop for the metainfo's id"
+        continue
+    fi
+    exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/$desktop" | head -n 1)
+    wm_class=$(sed -n 's/^StartupWMClass=//p' "$root/$desktop" | head -n 1)
+    [ -n "$exec_name" ] && [ "$wm_class" = "$(basename "$exec_name")" ] ||
+        fail "$desktop: StartupWMClass '$wm_class' is not the program's name '$exec_name'"
+    if [ -f "$root/usr/bin/$exec_name" ] && strings -el "$root/usr/bin/$exec_name" | grep -Fxq "$id"; then
+        echo "id: $id names the desktop entry, the metainfo, its launchable and usr/bin/$exec_name's desktop file name"
+    else
+        fail "usr/bin/$exec_name does not report the desktop file name $id"
     fi
 done
 
