@@ -1,6 +1,7 @@
 # Installs what the desktop and Debian expect beside the program (ui/CMakeLists.txt
 # installs the program): desktop entry, icons, AppStream metainfo, file types, manual
-# pages, README, copyright and changelog; and lets CPack turn all of it into a .deb.
+# pages, bash completion, README, copyright and changelog; and lets CPack turn all of
+# it into a .deb.
 # The desktop entry and the metainfo are named after PLAKMUND_APP_ID, which the
 # top-level CMakeLists.txt sets.
 include(GNUInstallDirs)
@@ -76,6 +77,25 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME plakmund.xml)
+
+# Bash completion for plakmund-build, in the folder from which bash-completion loads
+# a command's completion on its first Tab: the one its pkg-config file names, below
+# the install prefix, or else its usual place.
+set(plakmund_completionsdir ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+    pkg_get_variable(bash_completion_prefix bash-completion prefix)
+    pkg_get_variable(bash_completion_dir bash-completion completionsdir)
+    if(bash_completion_prefix AND bash_completion_dir)
+        cmake_path(IS_PREFIX bash_completion_prefix "${bash_completion_dir}" NORMALIZE under_prefix)
+        if(under_prefix)
+            cmake_path(RELATIVE_PATH bash_completion_dir BASE_DIRECTORY "${bash_completion_prefix}"
+                       OUTPUT_VARIABLE plakmund_completionsdir)
+        endif()
+    endif()
+endif()
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/bash-completion/plakmund-build
+        DESTINATION ${plakmund_completionsdir})
 
 # The README shows the screenshots, so they go with it.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright

@@ -3,8 +3,9 @@
 # (run by scripts/package) do not: that Depends covers every library its programs
 # link, that the desktop entry's icon is in the package, that the desktop entry, the
 # metainfo and the program name one id, that the installed file types name cartridge
-# images and set files for mimetype, GIO and Qt without taking certificates, and that
-# the installed documents link only to installed files.
+# images and set files for mimetype, GIO and Qt without taking certificates, that the
+# bash completion offers what plakmund-build takes, and that the installed documents
+# link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
 set -euo pipefail
@@ -130,6 +131,46 @@ game.crt application/x-c64-cartridge
 renamed.bin application/x-c64-cartridge
 server.crt application/x-x509-ca-cert
 EOF
+
+# Completion: the installed script, loaded as bash-completion loads it, offers what
+# plakmund-build takes at each place on the command line. Each case is the line as
+# typed up to the cursor, then what must be offered, sorted.
+completion=usr/share/bash-completion/completions/plakmund-build
+bash_completion=/usr/share/bash-completion/bash_completion
+if [ ! -f "$root/$completion" ]; then
+    fail "no bash completion in $completion"
+elif [ ! -f "$bash_completion" ]; then
+    fail "$bash_completion is missing: install bash-completion to check $completion"
+else
+    files=$work/completion
+    mkdir -p "$files/folder"
+    touch "$files/games.plk" "$files/OLD.PLK" "$files/notes.txt"
+    while IFS='|' read -r line expected; do
+        actual=$(cd "$files" && bash --norc --noprofile -c '
+            source "$1" && source "$2" || exit 1
+            line=$3
+            read -ra COMP_WORDS <<<"$line"
+            [[ $line == *" " ]] && COMP_WORDS+=("")
+            COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+            COMP_LINE=$line COMP_POINT=${#line}
+            _plakmund_build plakmund-build "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+            printf "%s\n" "${COMPREPLY[@]}" | LC_ALL=C sort | xargs' _ "$bash_completion" "$root/$completion" "$line")
+        if [ "$actual" = "$expected" ]; then
+            echo "completion: '$line' offers ${expected:-nothing}"
+        else
+            fail "completion: '$line' offers '$actual', not '$expected'"
+        fi
+    done <<'EOF'
+plakmund-build --|--check --help --output --size --version
+plakmund-build --o|--output
+plakmund-build --size |1mb 2mb 512kb
+plakmund-build --size 5|512kb
+plakmund-build --output |OLD.PLK folder games.plk notes.txt
+plakmund-build --check |OLD.PLK folder games.plk
+plakmund-build --size 1mb g|games.plk
+plakmund-build --version |
+EOF
+fi
 
 # Documents: every relative link in an installed Markdown file leads to an
 # installed file.
