@@ -97,6 +97,11 @@ endif()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/bash-completion/plakmund-build
         DESTINATION ${plakmund_completionsdir})
 
+# What lintian reports that is not so, each with its reason.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME plakmund)
+
 # The README shows the screenshots, so they go with it.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright
               ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
