@@ -1,10 +1,11 @@
 # Installs what the desktop and Debian expect beside the program (ui/CMakeLists.txt
 # installs the program): desktop entry, icons, AppStream metainfo, file types, manual
-# pages, README, copyright and changelog; and lets CPack turn all of it into a .deb.
+# pages, bash completion, README, copyright and changelog; and lets CPack turn all of
+# it into a .deb.
+# The desktop entry and the metainfo are named after PLAKMUND_APP_ID, which the
+# top-level CMakeLists.txt sets.
 include(GNUInstallDirs)
 
-# The reverse-DNS id of the AppStream component; its metainfo file is named after it.
-set(PLAKMUND_APP_ID org.example.plakmund)
 # One manual page per installed program, in packaging/man/, named NAME.SECTION.
 set(PLAKMUND_MAN_PAGES plakmund.1 plakmund-build.1)
 # CMAKE_INSTALL_DOCDIR would be share/doc/Plakmund, after the project's name.
@@ -25,6 +26,21 @@ if(NOT metainfo MATCHES "<releases>[ \t\r\n]*<release version=\"${plakmund_packa
     message(FATAL_ERROR "the newest release in packaging/${PLAKMUND_APP_ID}.metainfo.xml "
                         "is not version ${plakmund_package_version}")
 endif()
+# Its id and launchable are the id that names the desktop entry and the program's
+# windows, or desktops show the window apart from its entry.
+if(NOT metainfo MATCHES "<id>${PLAKMUND_APP_ID}</id>"
+   OR NOT metainfo MATCHES "<launchable type=\"desktop-id\">${PLAKMUND_APP_ID}\\.desktop</launchable>")
+    message(FATAL_ERROR "packaging/${PLAKMUND_APP_ID}.metainfo.xml: its id or its launchable "
+                        "is not ${PLAKMUND_APP_ID}")
+endif()
+# So does each manual page's footer, in its .TH line.
+foreach(page IN LISTS PLAKMUND_MAN_PAGES)
+    file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/man/${page} title REGEX "^\\.TH ")
+    if(NOT title MATCHES "\"Plakmund ${plakmund_package_version}\"")
+        message(FATAL_ERROR "packaging/man/${page} does not name Plakmund ${plakmund_package_version} "
+                            "in its .TH line: ${title}")
+    endif()
+endforeach()
 
 # Debian keeps manual pages and changelogs compressed with gzip -9n: without the
 # name and time stamp, so that the same sources give the same package.
@@ -49,7 +65,7 @@ endforeach()
 plakmund_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog changelog)
 add_custom_target(plakmund_compressed_docs ALL DEPENDS ${plakmund_gzipped})
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund.desktop
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size IN ITEMS 16 32 48 128 256 512)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/plakmund-${size}.png
@@ -61,6 +77,30 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${PLAKMUND_APP_ID}.metainfo.xml
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/plakmund-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME plakmund.xml)
+
+# Bash completion for plakmund-build, in the folder from which bash-completion loads
+# a command's completion on its first Tab: the one its pkg-config file names, below
+# the install prefix, or else its usual place.
+set(plakmund_completionsdir ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+    pkg_get_variable(bash_completion_prefix bash-completion prefix)
+    pkg_get_variable(bash_completion_dir bash-completion completionsdir)
+    if(bash_completion_prefix AND bash_completion_dir)
+        cmake_path(IS_PREFIX bash_completion_prefix "${bash_completion_dir}" NORMALIZE under_prefix)
+        if(under_prefix)
+            cmake_path(RELATIVE_PATH bash_completion_dir BASE_DIRECTORY "${bash_completion_prefix}"
+                       OUTPUT_VARIABLE plakmund_completionsdir)
+        endif()
+    endif()
+endif()
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/bash-completion/plakmund-build
+        DESTINATION ${plakmund_completionsdir})
+
+# What lintian reports that is not so, each with its reason.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME plakmund)
 
 # The README shows the screenshots, so they go with it.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright

@@ -1,9 +1,11 @@
 #!/bin/bash
 # Checks in a built plakmund .deb what lintian, appstreamcli and desktop-file-validate
 # (run by scripts/package) do not: that Depends covers every library its programs
-# link, that the desktop entry's icon is in the package, that the installed file
-# types name cartridge images and set files for mimetype, GIO and Qt without taking
-# certificates, and that the installed documents link only to installed files.
+# link, that the desktop entry's icon is in the package, that the desktop entry, the
+# metainfo and the program name one id, that the installed file types name cartridge
+# images and set files for mimetype, GIO and Qt without taking certificates, that the
+# bash completion offers what plakmund-build takes, and that the installed documents
+# link only to installed files.
 # Usage: packaging/check-deb.sh path/to/plakmund_VERSION_ARCH.deb
 # Prints what it checked; exits 1 after listing every failure.
 set -euo pipefail
@@ -63,6 +65,32 @@ for desktop in "$root"/usr/share/applications/*.desktop; do
     fi
 done
 
+# Ids: desktops match a window to its entry by the desktop file name the program
+# reports (Wayland's app id) or, on X11, by its WM_CLASS, which Qt takes from the
+# program's name. The entry's file name, the metainfo's id and launchable and the
+# name compiled into the program must agree, and StartupWMClass must name the program.
+for metainfo in "$root"/usr/share/metainfo/*.metainfo.xml; do
+    id=$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo" | head -n 1)
+    launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    desktop=usr/share/applications/$id.desktop
+    [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] ||
+        fail "${metainfo#"$root"/} is not named after its id $id"
+    [ "$launchable" = "$id.desktop" ] || fail "${metainfo#"$root"/}: launchable '$launchable', not $id.desktop"
+    if [ ! -f "$root/$desktop" ]; then
+        fail "no desktop entry $desktop for the metainfo's id"
+        continue
+    fi
+    exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/$desktop" | head -n 1)
+    wm_class=$(sed -n 's/^StartupWMClass=//p' "$root/$desktop" | head -n 1)
+    [ -n "$exec_name" ] && [ "$wm_class" = "$(basename "$exec_name")" ] ||
+        fail "$desktop: StartupWMClass '$wm_class' is not the program's name '$exec_name'"
+    if [ -f "$root/usr/bin/$exec_name" ] && strings -el "$root/usr/bin/$exec_name" | grep -Fxq "$id"; then
+        echo "id: $id names the desktop entry, the metainfo, its launchable and usr/bin/$exec_name's desktop file name"
+    else
+        fail "usr/bin/$exec_name does not report the desktop file name $id"
+    fi
+done
+
 # File types: the system's definitions and the package's in one database, as after
 # installing it, asked as desktops ask: mimetype (what xdg-mime asks without a
 # desktop), GIO (GNOME) and Qt (the program's own file dialogs, KDE).
@@ -103,6 +131,46 @@ game.crt application/x-c64-cartridge
 renamed.bin application/x-c64-cartridge
 server.crt application/x-x509-ca-cert
 EOF
+
+# Completion: the installed script, loaded as bash-completion loads it, offers what
+# plakmund-build takes at each place on the command line. Each case is the line as
+# typed up to the cursor, then what must be offered, sorted.
+completion=usr/share/bash-completion/completions/plakmund-build
+bash_completion=/usr/share/bash-completion/bash_completion
+if [ ! -f "$root/$completion" ]; then
+    fail "no bash completion in $completion"
+elif [ ! -f "$bash_completion" ]; then
+    fail "$bash_completion is missing: install bash-completion to check $completion"
+else
+    files=$work/completion
+    mkdir -p "$files/folder"
+    touch "$files/games.plk" "$files/OLD.PLK" "$files/notes.txt"
+    while IFS='|' read -r line expected; do
+        actual=$(cd "$files" && bash --norc --noprofile -c '
+            source "$1" && source "$2" || exit 1
+            line=$3
+            read -ra COMP_WORDS <<<"$line"
+            [[ $line == *" " ]] && COMP_WORDS+=("")
+            COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+            COMP_LINE=$line COMP_POINT=${#line}
+            _plakmund_build plakmund-build "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+            printf "%s\n" "${COMPREPLY[@]}" | LC_ALL=C sort | xargs' _ "$bash_completion" "$root/$completion" "$line")
+        if [ "$actual" = "$expected" ]; then
+            echo "completion: '$line' offers ${expected:-nothing}"
+        else
+            fail "completion: '$line' offers '$actual', not '$expected'"
+        fi
+    done <<'EOF'
+plakmund-build --|--check --help --output --size --version
+plakmund-build --o|--output
+plakmund-build --size |1mb 2mb 512kb
+plakmund-build --size 5|512kb
+plakmund-build --output |OLD.PLK folder games.plk notes.txt
+plakmund-build --check |OLD.PLK folder games.plk
+plakmund-build --size 1mb g|games.plk
+plakmund-build --version |
+EOF
+fi
 
 # Documents: every relative link in an installed Markdown file leads to an
 # installed file.

@@ -1,28 +1,56 @@
 #!/bin/bash
-# Starts the program under a virtual X server, waits for its window, checks
-# its caption and client size, saves a screenshot of the screen and ends it.
-# Usage: smoke-test.sh PROGRAM SCREENSHOT
+# Starts the program under a virtual X server of its own, waits for its window,
+# checks its caption, client size and (given the desktop entry) its WM_CLASS, saves
+# a screenshot of the screen and ends the program and the server.
+# Usage: smoke-test.sh PROGRAM SCREENSHOT [DESKTOP_ENTRY]
 set -euo pipefail
-
-caption="Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"
-
-# Without a display of our own, run again inside a fresh Xvfb.
-if [ -z "${PLAKMUND_SMOKE_XVFB:-}" ]; then
-    exec env PLAKMUND_SMOKE_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" \
-        bash "$0" "$@"
-fi
 
 program=$1
 screenshot=$2
+desktop_entry=${3:-}
 
-QT_QPA_PLATFORM=xcb "$program" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+caption="Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+work=$(mktemp -d)
+server=""
+pid=""
+cleanup() {
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+    if [ -n "$server" ]; then kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The server admits only clients with this cookie. It reads every cookie in its file
+# whatever display it is filed under, so the cookie is filed under :0 for it, and
+# under the real display for the clients once that is known.
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+export XAUTHORITY=$work/Xauthority
+touch "$XAUTHORITY"
+xauth -q add :0 . "$cookie"
+
+# Xvfb picks a free display number itself and writes it to the pipe once it takes
+# connections, so servers started at the same time cannot race for one number.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -nolisten tcp -screen 0 800x600x24 \
+    3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+server=$!
+display=""
+read -r -t 20 display <"$work/displayfd" || true
+if [[ ! $display =~ ^[0-9]+$ ]]; then
+    cat "$work/xvfb.log" >&2
+    fail "Xvfb reported no display number"
+fi
+export DISPLAY=:$display
+xauth -q add "$DISPLAY" . "$cookie"
+
+QT_QPA_PLATFORM=xcb "$program" &
+pid=$!
 
 # Polls for the mapped window, 20 seconds at most.
 info=""
@@ -38,7 +66,18 @@ width=$(awk '/^ *Width:/ {print $2}' <<<"$info")
 height=$(awk '/^ *Height:/ {print $2}' <<<"$info")
 [ "$width" = 544 ] && [ "$height" = 480 ] || fail "client area is ${width} x ${height}, not 544 x 480"
 
+# On X11 a desktop matches the window to its entry by the class in WM_CLASS, which
+# the entry's StartupWMClass names.
+if [ -n "$desktop_entry" ]; then
+    window=$(awk '/Window id:/ {print $4}' <<<"$info")
+    class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+    expected=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+    [ -n "$class" ] && [ "$class" = "$expected" ] ||
+        fail "WM_CLASS class is \"$class\"; $(basename "$desktop_entry") names \"$expected\""
+    echo "WM_CLASS class \"$class\" as $(basename "$desktop_entry") names it"
+fi
+
 # A moment for the first paint after mapping, then the picture.
 sleep 0.5
 import -window root "$screenshot"
-echo "window \"$caption\" ${width} x ${height}; screenshot in $screenshot"
+echo "window \"$caption\" ${width} x ${height} on display $DISPLAY; screenshot in $screenshot"
