@@ -1,5 +1,7 @@
 #include "QtUserInterface.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -85,9 +87,15 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
     m_dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     // selectFile ignores an empty name: the name typed last is cleared in Qt's
     // own dialog, which has this box (a desktop's native dialog has none).
-    if (auto *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+    QLineEdit *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (fileName)
         fileName->clear();
-    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
+    const bool chosen = m_dialog->exec() == QDialog::Accepted && !m_dialog->selectedFiles().isEmpty();
+    // The dialog only hides: a list of completions of the name typed, which the folder's
+    // contents can bring up as it closes, must not stay on the screen.
+    if (fileName && fileName->completer())
+        fileName->completer()->popup()->hide();
+    if (!chosen)
         return {};
     const QString path = m_dialog->selectedFiles().constFirst();
     return {path, QFileInfo(path).fileName()};
