@@ -1,14 +1,15 @@
 #include "EpromImage.h"
 
+#include <QByteArrayList>
+
 namespace plakmund {
 
 QByteArray buildEpromImage(const CrtSet &set)
 {
-    QByteArray image;
-    image.reserve(qsizetype(activeSlotCount(set.sizeMode())) * SlotDataSize);
+    QByteArrayList areas;
     for (int slot = activeSlotCount(set.sizeMode()) - 1; slot >= 0; --slot)
-        image += set.slotData(slot).bytes();
-    return image;
+        areas << set.slotData(slot).bytes();
+    return areas.join();
 }
 
 } // namespace plakmund

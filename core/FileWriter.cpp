@@ -224,7 +224,7 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
         if (const QString reason = notRegularReason(target.status->st_mode); !reason.isEmpty())
             return failure(staged, reason);
         const Descriptor existing(::openat(folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-        if (existing.get() >= 0 && onKernelFileSystem(existing.get()))
+        if (onKernelFileSystem(existing.get()))
             return failure(staged, KernelFileSystemReason);
         for (const QString &input : std::as_const(m_inputs)) {
             struct stat inputStatus {};

@@ -189,9 +189,9 @@ private slots:
     void save()
     {
         // Slots with a gap, a name with a double quote, a location with a line break and
-        // a slot beyond the size mode, saved after a cancel over a longer file.
+        // a slot beyond the size mode, saved after a cancel over a longer file, which no image's listing may then replace.
         QTemporaryDir dir;
-        const QString old = writeFile(dir.filePath(QStringLiteral("old.plk")), QByteArray("\"OLD\",\"/old.crt\"\r\n").repeated(9));
+        const QString old = writeFile(dir.filePath(QStringLiteral("old.bin-list.txt")), QByteArray("\"OLD\",\"/old.crt\"\r\n").repeated(9));
         CrtSet set;
         set.setSizeMode(SizeMode::Size512kb);
         set.setSlotName(0, QStringLiteral("SAY \"HI\""));
@@ -199,16 +199,19 @@ private slots:
         set.setSlotLocation(2, QStringLiteral("/g/two\nlines.bin"));
         set.setSlotName(15, QStringLiteral("NO LOCATION"));
         FakeUserInterface ui;
-        ui.dialogAnswers = {"", old};
+        ui.dialogAnswers = {"", old, dir.filePath(QStringLiteral("old.bin"))};
         saveCrtSet(set, ui);
         saveCrtSet(set, ui);
+        plakmund::saveBinFile(set, ui);
 
         const QString dialog = QStringLiteral("save dialog [Save Plakmund File] Plakmund File(.plk)|*.plk overwrite-prompt");
         const QString notice = QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double quotes or line breaks: in it "
                                               "they became apostrophes and spaces in the name of slot 0, the location of slot 2. The window keeps them.");
-        QCOMPARE(ui.log, (QStringList{dialog, dialog, messageLine(notice.arg(old), "OK", "exclamation")}));
+        QCOMPARE(ui.log.mid(0, 3), (QStringList{dialog, dialog, messageLine(notice.arg(old), "OK", "exclamation")}));
+        QCOMPARE(ui.log.last(), messageLine(QStringLiteral("The listing file \"%1\" can not be written: the set was read from it. "
+                                                           "Nothing was changed.").arg(old), "OK", "exclamation"));
         QCOMPARE(readFile(old), "\"SAY 'HI'\",\"/g/alpha.crt\"\r\n\"\",\"/g/two lines.bin\"\r\n\"NO LOCATION\",\"\"\r\n");
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plk"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.bin-list.txt"});
     }
 
     void commandLine_data()

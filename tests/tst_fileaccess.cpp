@@ -16,8 +16,8 @@
 
 using namespace plakmund;
 
-// File permissions hold as they do for users: run as root, each test works as "nobody"
-// and takes root back only to give a link to another user.
+// File permissions hold as they do for users: run as root, the tests work as "nobody"
+// and take root back only to give a link to another user.
 class TestFileAccess : public QObject {
     Q_OBJECT
 
@@ -26,16 +26,10 @@ private:
     bool asRoot() const { return ::getuid() == 0; }
 
 private slots:
-    void init()
+    void initTestCase()
     {
         if (asRoot())
             QVERIFY(::setegid(m_nobody->pw_gid) == 0 && ::seteuid(m_nobody->pw_uid) == 0);
-    }
-
-    void cleanup()
-    {
-        if (asRoot())
-            QVERIFY(::seteuid(0) == 0 && ::setegid(0) == 0);
     }
 
     // Every kind of target a save can meet: written whole, or refused with every old file as it was.
@@ -60,6 +54,7 @@ private slots:
         QTest::newRow("a procfs file") << QStringList{"/proc/self/comm"} << none << 0ll << "" << kernel;
         QTest::newRow("another user's link in a sticky folder") << QStringList{"shared/theirs"} << none << 0ll << "" << theirLink;
         QTest::newRow("one's own link in a sticky folder") << QStringList{"shared/mine"} << none << 0ll << "old" << "";
+        QTest::newRow("another user's link in a folder all may write to") << QStringList{"open/theirs"} << none << 0ll << "old" << "";
         QTest::newRow("an input of the same command") << QStringList{"old"} << QStringList{"%1/old"} << 0ll << "" << "the set was read from it";
         QTest::newRow("a hard link to an input") << QStringList{"hard"} << QStringList{"%1/old"} << 0ll << ""
                                                  << "it is the same file as \"%1/old\", which the set was read from";
@@ -76,7 +71,7 @@ private slots:
 
         QTemporaryDir dir;
         const QDir folder(dir.path());
-        for (const char *name : {"closed", "folder", "shared"})
+        for (const char *name : {"closed", "folder", "shared", "open"})
             folder.mkdir(QLatin1String(name));
         for (const char *file : {"old", "closed/old"})
             writeFile(folder.filePath(QLatin1String(file)), pattern(200, 1));
@@ -85,15 +80,16 @@ private slots:
         QVERIFY(::link(QFile::encodeName(folder.filePath(QStringLiteral("old"))).constData(),
                        QFile::encodeName(folder.filePath(QStringLiteral("hard"))).constData()) == 0);
         ::chmod(QFile::encodeName(folder.filePath(QStringLiteral("shared"))).constData(), 01777);
-        for (const char *name : {"shared/mine", "shared/theirs"})
+        ::chmod(QFile::encodeName(folder.filePath(QStringLiteral("open"))).constData(), 0777); // not sticky: not shared
+        for (const char *name : {"shared/mine", "shared/theirs", "open/theirs"})
             QFile::link(QStringLiteral("../old"), folder.filePath(QLatin1String(name)));
         const auto reopen = qScopeGuard(
             [&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
         // Only root can give a link to another user: "daemon" here.
         if (asRoot())
             QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared/theirs")), 1, 1) == 0
-                    && ::seteuid(m_nobody->pw_uid) == 0);
-        else if (reason.startsWith(QLatin1String("the symbolic link")))
+                    && ::lchown(QFile::encodeName(folder.filePath("open/theirs")), 1, 1) == 0 && ::seteuid(m_nobody->pw_uid) == 0);
+        else if (targets.first().endsWith(QLatin1String("theirs")))
             QSKIP("needs root to make a link of another user");
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 

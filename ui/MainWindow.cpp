@@ -3,6 +3,7 @@
 #include "CartridgeLoading.h"
 #include "ImageCommands.h"
 #include "PictureButton.h"
+#include "Pictures.h"
 #include "SetFileCommands.h"
 #include "SlotNameBox.h"
 #include "WindowLayout.h"
@@ -40,21 +41,6 @@ QFont sansFont(qreal pointSize, QFont::Weight weight)
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
     return font;
-}
-
-// The picture :/assets/name.png, sharp on a screen of this pixel ratio: Qt takes
-// name@2x.png from ratio 2 on, and below it the @2x picture scaled down to the
-// screen's pixels is sharper than the small one scaled up.
-QIcon picture(QStringView name, QSize size, qreal pixelRatio)
-{
-    const QString path = QStringLiteral(":/assets/%1").arg(name);
-    QIcon icon(path + QStringLiteral(".png"));
-    if (pixelRatio > 1 && pixelRatio < 2) {
-        QPixmap exact = QPixmap(path + QStringLiteral("@2x.png")).scaled(size * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        exact.setDevicePixelRatio(pixelRatio);
-        icon.addPixmap(exact);
-    }
-    return icon;
 }
 
 // The board photograph at this pixel ratio; the @2x picture is read only where it is shown.
