@@ -3,7 +3,6 @@
 #include "UserInterface.h"
 
 #include <QFileInfo>
-#include <QStringList>
 
 #include <functional>
 

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
-#include <QString>
 
 #include <sys/stat.h>
 
@@ -59,10 +56,3 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
     return entries;
 }
 
-// Makes a named pipe at path and returns the path.
-inline QString makeFifo(const QString &path)
-{
-    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
-        qFatal("cannot make the named pipe %s", qPrintable(path));
-    return path;
-}
