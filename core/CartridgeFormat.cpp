@@ -13,14 +13,11 @@ constexpr int NameLength = 32;
 SizeClass classifyLength(qint64 length)
 {
     // A cartridge holds 16, 8 or 4 KB of ROM, with or without a header block in front.
-    for (const qint64 rom : {SlotDataSize, SlotDataSize / 2, SlotDataSize / 4}) {
-        if (length == HeaderBlockSize + rom)
-            return SizeClass::HeaderSize;
-    }
-    for (const qint64 rom : {SlotDataSize, SlotDataSize / 2, SlotDataSize / 4}) {
-        if (length == rom)
-            return SizeClass::RawSize;
-    }
+    const auto isRomSize = [](qint64 bytes) { return bytes == SlotDataSize || bytes == SlotDataSize / 2 || bytes == SlotDataSize / 4; };
+    if (isRomSize(length - HeaderBlockSize))
+        return SizeClass::HeaderSize;
+    if (isRomSize(length))
+        return SizeClass::RawSize;
     if (length > MaxCartridgeFileSize)
         return SizeClass::TooLarge;
     return SizeClass::OddSize;
