@@ -46,12 +46,24 @@ void CrtSet::setSlotName(int index, const QString &name)
     emit slotNameChanged(index);
 }
 
-QString CrtSet::cartridgePath(int index) const
+void CrtSet::setSlotLocation(int index, const QString &location, const QString &folder)
 {
-    const QString location = slotLocation(index);
-    if (location.isEmpty() || m_setFileLocation.isEmpty())
-        return location;
-    return QFileInfo(m_setFileLocation).dir().filePath(location);
+    CrtSlot &slot = m_slots.at(index);
+    slot.location = location;
+    slot.path = location.isEmpty() || folder.isEmpty() ? location : QDir(folder).filePath(location);
+}
+
+QString CrtSet::slotLocationFrom(int index, const QString &folder) const
+{
+    const CrtSlot &slot = m_slots.at(index);
+    if (slot.location.isEmpty() || QDir::isAbsolutePath(slot.location))
+        return slot.location;
+    const QDir from(folder);
+    const QString file = QDir::cleanPath(QFileInfo(slot.path).absoluteFilePath());
+    if (QDir::cleanPath(from.absoluteFilePath(slot.location)) == file)
+        return slot.location;
+    const QString relative = from.relativeFilePath(file);
+    return relative == QLatin1String("..") || relative.startsWith(QLatin1String("../")) ? file : relative;
 }
 
 QStringList CrtSet::cartridgePaths() const

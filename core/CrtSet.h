@@ -53,6 +53,7 @@ private:
 struct CrtSlot {
     QString displayName;
     QString location;
+    QString path; // the cartridge file: the location, where relative taken from its set file's folder
     SlotStatus status = SlotStatus::Empty;
     // The status picture's tooltip. Empty keeps the text an earlier status set.
     QString tooltip;
@@ -71,14 +72,18 @@ public:
     void setSlotName(int index, const QString &name);
 
     QString slotLocation(int index) const { return m_slots.at(index).location; }
-    void setSlotLocation(int index, const QString &location) { m_slots.at(index).location = location; }
+    // A relative location is taken from folder, that of the set file it was read from.
+    void setSlotLocation(int index, const QString &location, const QString &folder = QString());
+    // Slot i's location as a set file in folder holds it so that it names the same
+    // file: as it is where it still does, else relative where the file lies beneath
+    // folder, else the full path.
+    QString slotLocationFrom(int index, const QString &folder) const;
 
     // The set file the slots were last loaded from or saved to, if any.
     QString setFileLocation() const { return m_setFileLocation; }
     void setSetFileLocation(const QString &path) { m_setFileLocation = path; }
-    // Where slot i's cartridge file is: its location, where relative, taken from
-    // the set file's folder; empty where the slot has no location.
-    QString cartridgePath(int index) const;
+    // Where slot i's cartridge file is; empty where the slot has no location.
+    QString cartridgePath(int index) const { return m_slots.at(index).path; }
     // The cartridge files of all sixteen slots, where they have one.
     QStringList cartridgePaths() const;
 

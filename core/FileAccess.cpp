@@ -1,6 +1,7 @@
 #include "FileAccess.h"
 
 #include <QFile>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -35,10 +36,32 @@ QString notRegularReason(mode_t mode)
     return S_ISDIR(mode) ? QStringLiteral("it is a folder, not a file") : QStringLiteral("it is not a regular file");
 }
 
+QByteArray nativePath(const QString &path)
+{
+    if (path.contains(QChar(u'\0')))
+        return {};
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(encoded.constData(), &status) == 0 || errno != ENOENT)
+        return encoded;
+    QStringEncoder windows1252("windows-1252");
+    if (!windows1252.isValid())
+        return encoded;
+    const QByteArray singleByte = windows1252(path);
+    return !windows1252.hasError() && ::stat(singleByte.constData(), &status) == 0 ? singleByte : encoded;
+}
+
+bool fileExists(const QString &path)
+{
+    struct stat status {};
+    const QByteArray name = nativePath(path);
+    return !name.isEmpty() && ::stat(name.constData(), &status) == 0 && !S_ISDIR(status.st_mode);
+}
+
 Result<QByteArray> readRegularFile(const QString &path, qint64 limit)
 {
     // O_NONBLOCK: opening a named pipe must not wait for a writer.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return Failure{systemReason(errno)};
     QFile file;

@@ -7,10 +7,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <ctime>
 #include <fcntl.h>
 #include <linux/magic.h>
-#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -50,11 +52,27 @@ struct Target {
     std::optional<struct stat> status; // none where nothing has the name yet
 };
 
-const QString KernelFileSystemReason = QStringLiteral("it lies on a kernel file system, which holds settings, not files");
+const QString KernelFileSystemReason = QStringLiteral("it lies on a kernel file system, which holds devices and settings, not files");
+
+// Devices and the kernel's settings live under /dev and /sys, whatever is mounted
+// there (tmpfs and devtmpfs too); the kernel tells where an open file lies.
+bool underDevicesOrSettings(int descriptor)
+{
+    QByteArray path(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(("/proc/self/fd/" + QByteArray::number(descriptor)).constData(), path.data(), path.size());
+    path.truncate(qMax<ssize_t>(length, 0));
+    for (const QByteArray &root : {QByteArrayLiteral("/dev"), QByteArrayLiteral("/sys")}) {
+        if (path == root || path.startsWith(root + '/'))
+            return true;
+    }
+    return false;
+}
 
 // The kernel's own file systems hold settings and views, not files to replace.
 bool onKernelFileSystem(int descriptor)
 {
+    if (underDevicesOrSettings(descriptor))
+        return true;
     struct statfs info {};
     if (::fstatfs(descriptor, &info) != 0)
         return false;
@@ -89,6 +107,14 @@ bool mayFollow(int folder, const struct stat &link)
         return false;
     const bool shared = (status.st_mode & S_ISVTX) && (status.st_mode & S_IWOTH);
     return !shared || link.st_uid == ::geteuid() || link.st_uid == status.st_uid;
+}
+
+// The kernel's rule for sticky folders: only the file's owner, the folder's owner
+// or root may replace a file there.
+bool mayReplace(const struct stat &folder, const struct stat &file)
+{
+    const uid_t user = ::geteuid();
+    return !(folder.st_mode & S_ISVTX) || user == 0 || file.st_uid == user || folder.st_uid == user;
 }
 
 QByteArray joined(const QByteArray &folder, const QByteArray &name)
@@ -184,9 +210,53 @@ bool sameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// Two commands writing into one folder take turns at their renames, so that an
+// image and its listing stay a pair. A turn is an abstract socket named after the
+// folder: it needs no permission on the folder, leaves nothing on the disk and
+// ends with its process. Waits up to ten seconds; the socket, or -1.
+int takeTurn(const struct stat &folder)
+{
+    Descriptor turn(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = "plakmund-folder-" + QByteArray::number(quint64(folder.st_dev)) + '-'
+        + QByteArray::number(quint64(folder.st_ino));
+    std::copy(name.begin(), name.end(), address.sun_path + 1); // after a NUL: abstract
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    const timespec pause{0, 1000 * 1000};
+    for (int waited = 0; turn.get() >= 0 && waited < 10 * 1000; ++waited) {
+        if (::bind(turn.get(), reinterpret_cast<const sockaddr *>(&address), length) == 0)
+            return turn.release();
+        if (errno != EADDRINUSE)
+            break;
+        ::nanosleep(&pause, nullptr);
+    }
+    return -1;
+}
+
+// Why a rename over a target was refused, in the user's words.
+QString replaceReason(int error)
+{
+    return error == EACCES || error == EPERM ? QStringLiteral("you may not replace it in its folder") : systemReason(error);
+}
+
+// Interrupting signals wait while temporary files exist, so that none is left behind.
+sigset_t interruptingSignals()
+{
+    sigset_t interrupting;
+    sigemptyset(&interrupting);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        sigaddset(&interrupting, signal);
+    return interrupting;
+}
+
 } // namespace
 
-FileWriter::FileWriter(const QStringList &inputs) : m_inputs(inputs) {}
+FileWriter::FileWriter(const QStringList &inputs) : m_inputs(inputs)
+{
+    const sigset_t interrupting = interruptingSignals();
+    ::pthread_sigmask(SIG_BLOCK, &interrupting, &m_signalsBefore);
+}
 
 FileWriter::~FileWriter()
 {
@@ -195,6 +265,7 @@ FileWriter::~FileWriter()
             ::unlinkat(staged.folder, staged.temporaryName.constData(), 0);
         ::close(staged.folder);
     }
+    ::pthread_sigmask(SIG_SETMASK, &m_signalsBefore, nullptr);
 }
 
 std::optional<FileFailure> FileWriter::failure(const Staged &staged, const QString &reason) const
@@ -223,12 +294,14 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
     if (target.status) {
         if (const QString reason = notRegularReason(target.status->st_mode); !reason.isEmpty())
             return failure(staged, reason);
+        if (!mayReplace(folderStatus, *target.status))
+            return failure(staged, QStringLiteral("it lies in a shared folder and belongs to another user, who alone may replace it"));
         const Descriptor existing(::openat(folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (onKernelFileSystem(existing.get()))
             return failure(staged, KernelFileSystemReason);
         for (const QString &input : std::as_const(m_inputs)) {
             struct stat inputStatus {};
-            if (input.isEmpty() || ::stat(QFile::encodeName(input).constData(), &inputStatus) != 0
+            if (input.isEmpty() || ::stat(nativePath(input).constData(), &inputStatus) != 0
                 || !sameFile(inputStatus, *target.status))
                 continue;
             return failure(staged, input == path ? QStringLiteral("the set was read from it")
@@ -236,11 +309,12 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
         }
     }
 
-    // A name nothing else has, beside the target, so the rename stays in one folder.
+    // A name nothing else has, beside the target, so the rename stays in one folder;
+    // its suffix of at most 8 bytes fits however long the target's name is.
     Descriptor written;
     QByteArray temporaryName;
     for (int attempt = 0; written.get() < 0 && attempt < 100; ++attempt) {
-        temporaryName = target.name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporaryName = target.name.left(NAME_MAX - 8) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         written.reset(::openat(folder.get(), temporaryName.constData(),
                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (written.get() < 0 && errno != EEXIST)
@@ -248,9 +322,10 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
     }
     if (written.get() < 0)
         return failure(staged, createReason(errno));
-    // The new file keeps the permissions of the one it replaces.
+    // The new file keeps the permissions of the one it replaces, but none of the
+    // set-user-ID, set-group-ID and sticky bits, which would hand its owner's rights on.
     if (target.status)
-        ::fchmod(written.get(), target.status->st_mode & 07777);
+        ::fchmod(written.get(), target.status->st_mode & 0777);
     QString reason = writeAll(written.get(), bytes);
     if (::close(written.release()) != 0 && reason.isEmpty())
         reason = systemReason(errno);
@@ -270,15 +345,16 @@ std::optional<FileFailure> FileWriter::commit()
 {
     if (m_staged.isEmpty())
         return std::nullopt;
-    // Two commands writing the same files take turns here, so that an image and
-    // its listing are always a pair.
-    const Descriptor lock(::openat(m_staged.first().folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (lock.get() >= 0)
-        ::flock(lock.get(), LOCK_EX);
+    const Staged &first = m_staged.constFirst();
+    struct stat folder {};
+    ::fstat(first.folder, &folder);
+    const Descriptor turn(takeTurn(folder));
+    if (turn.get() < 0)
+        return failure(first, QStringLiteral("another save into its folder has not finished"));
     QStringList replaced;
     for (Staged &staged : m_staged) {
         if (::renameat(staged.folder, staged.temporaryName.constData(), staged.folder, staged.name.constData()) != 0) {
-            std::optional<FileFailure> failed = failure(staged, systemReason(errno));
+            std::optional<FileFailure> failed = failure(staged, replaceReason(errno));
             if (!replaced.isEmpty())
                 failed->outcome = QStringLiteral("Only %1 was replaced.").arg(replaced.join(QStringLiteral(" and ")));
             return failed;
@@ -286,9 +362,10 @@ std::optional<FileFailure> FileWriter::commit()
         staged.temporaryName.clear();
         replaced << QStringLiteral("the %1 \"%2\"").arg(staged.file, staged.path);
     }
-    // The renames themselves reach the disk too.
-    if (lock.get() >= 0)
-        ::fsync(lock.get());
+    // The renames themselves reach the disk too, where the folder may be read.
+    const Descriptor synced(::openat(first.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (synced.get() >= 0)
+        ::fsync(synced.get());
     return std::nullopt;
 }
 

@@ -9,21 +9,29 @@
 
 #include <optional>
 
+#include <signal.h>
+
 namespace plakmund {
 
 // Every file the program writes goes through a FileWriter, which promises:
 // - A target is only ever replaced by a complete file: the bytes go to a temporary
 //   file in the target's folder, are flushed to the disk and then renamed over the
 //   target. Nothing is written in place: where the folder takes no new file, the
-//   write fails and the old file stays as it was.
-// - Files staged together (an image and its listing) are all complete before the
-//   first replaces anything, and a failure before that changes none of them. They
-//   are renamed in the order staged, one command at a time per folder.
+//   write fails and the old file stays as it was. A replaced file's permission bits
+//   carry over, never its set-user-ID, set-group-ID or sticky bit.
+// - Files staged together (an image and its listing) are all complete, and each
+//   rename known to be allowed, before the first replaces anything; a failure before
+//   that changes none of them. They are renamed in the order staged, one command at
+//   a time per folder, also in a folder the user may write but not read.
+// - Interrupting signals (SIGINT, SIGTERM, SIGHUP, SIGQUIT) wait for the writer's end,
+//   so that no temporary file is left behind.
 // - It refuses an existing target that is not a regular file (a folder, a named
-//   pipe, a device) or that lies on a kernel file system (procfs, sysfs and the like).
+//   pipe, a device), and any target on a kernel file system (procfs, sysfs and the
+//   like) or under /dev or /sys, whatever is mounted there.
 // - It follows a symbolic link only where the kernel's rule for shared sticky
 //   folders (such as /tmp) would: when the link is not in such a folder, or belongs
 //   to the caller or to the folder's owner. Otherwise it refuses, naming the link.
+//   In a sticky folder it replaces only a file the kernel lets the caller replace.
 // - It never replaces one of the inputs it is given (the files the command reads or
 //   has read), nor a file staged before, comparing files by device and inode.
 // Failures are told as FileFailures naming the file and the reason.
@@ -53,6 +61,7 @@ private:
 
     QStringList m_inputs;
     QList<Staged> m_staged;
+    sigset_t m_signalsBefore; // the thread's signal mask before this writer
 };
 
 // A single file through a FileWriter: staged and committed.

@@ -17,13 +17,6 @@ const QString SetFileWord = QStringLiteral("set file");
 // Sixteen records of two long paths each stay far below this.
 constexpr qint64 MaxSetFileSize = 1024 * 1024;
 
-// A folder or an empty location counts as no file at all.
-bool fileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
 Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
 {
     const Result<QByteArray> bytes = readRegularFile(path, MaxSetFileSize);
@@ -38,10 +31,15 @@ Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
 
 void saveCrtSet(CrtSet &set, UserInterface &ui)
 {
+    const FileDialogResult chosen = ui.showSaveDialog({QStringLiteral("Save Plakmund File"), SetFileFilter, true});
+    if (chosen.path.isEmpty())
+        return;
+
     QList<SetFileRecord> records;
     QStringList changed; // what the file holds otherwise than the window
+    const QString folder = QFileInfo(chosen.path).path();
     for (int slot = 0; slot < SlotCount; ++slot) {
-        const SetFileRecord record{set.slotName(slot), set.slotLocation(slot)};
+        const SetFileRecord record{set.slotName(slot), set.slotLocationFrom(slot, folder)};
         if (record.displayName.isEmpty() && record.location.isEmpty())
             continue;
         records << record;
@@ -50,10 +48,6 @@ void saveCrtSet(CrtSet &set, UserInterface &ui)
         if (storableInSetFile(record.location) != record.location)
             changed << QStringLiteral("the location of slot ") + slotNumberText(slot);
     }
-
-    const FileDialogResult chosen = ui.showSaveDialog({QStringLiteral("Save Plakmund File"), SetFileFilter, true});
-    if (chosen.path.isEmpty())
-        return;
     if (const std::optional<FileFailure> failed = writeFile(SetFileWord, chosen.path, writeSetFile(records), set.cartridgePaths())) {
         reportFailure(ui, *failed);
         return;
@@ -81,10 +75,11 @@ void loadCrtSet(CrtSet &set, UserInterface &ui)
 
     set.clearAll();
     set.setSetFileLocation(chosen.path);
+    const QString folder = QFileInfo(chosen.path).path();
     const QList<SetFileRecord> &loaded = records.value();
     for (int slot = 0; slot < loaded.size(); ++slot) {
         set.setSlotName(slot, loaded.at(slot).displayName);
-        set.setSlotLocation(slot, loaded.at(slot).location);
+        set.setSlotLocation(slot, loaded.at(slot).location, folder);
     }
     ui.processPendingEvents();
     for (int slot = 0; slot < loaded.size(); ++slot)

@@ -39,19 +39,23 @@ private slots:
         QTest::addColumn<QString>("reason");
 
         const QString theirLink = QStringLiteral("the symbolic link \"%1/shared/theirs\" lies in a shared folder and belongs to another user");
-        const QString kernel = QStringLiteral("it lies on a kernel file system, which holds settings, not files");
+        const QString kernel = QStringLiteral("it lies on a kernel file system, which holds devices and settings, not files");
         const QStringList none;
         QTest::newRow("a regular file") << QStringList{"old"} << none << 0ll << "old" << "";
         QTest::newRow("a missing folder") << QStringList{"missing/old"} << none << 0ll << "" << "its folder does not exist";
         QTest::newRow("a read-only folder") << QStringList{"closed/old"} << none << 0ll << "" << "you may not create files in its folder";
         QTest::newRow("a full file system") << QStringList{"old"} << none << 100ll << "" << "only 100 of 150 bytes fitted on the disk";
         QTest::newRow("a named pipe") << QStringList{"pipe"} << none << 0ll << "" << "it is not a regular file";
-        QTest::newRow("a device") << QStringList{"/dev/null"} << none << 0ll << "" << "it is not a regular file";
+        QTest::newRow("a device") << QStringList{"/dev/null"} << none << 0ll << "" << kernel;
+        QTest::newRow("a new file on the tmpfs under /dev") << QStringList{"/dev/shm/plakmund-test.bin"} << none << 0ll << "" << kernel;
         QTest::newRow("a folder") << QStringList{"folder"} << none << 0ll << "" << "it is a folder, not a file";
         QTest::newRow("a procfs file") << QStringList{"/proc/self/comm"} << none << 0ll << "" << kernel;
         QTest::newRow("another user's link in a sticky folder") << QStringList{"shared/theirs"} << none << 0ll << "" << theirLink;
         QTest::newRow("one's own link in a sticky folder") << QStringList{"shared/mine"} << none << 0ll << "old" << "";
         QTest::newRow("another user's link in a folder all may write to") << QStringList{"open/theirs"} << none << 0ll << "old" << "";
+        QTest::newRow("another user's listing in a sticky folder") << QStringList{"shared/new", "shared/their"} << none << 0ll << ""
+                                                                    << "it lies in a shared folder and belongs to another user, who alone may replace it";
+        QTest::newRow("a name of 255 bytes") << QStringList{QString(255, u'n')} << none << 0ll << QString(255, u'n') << "";
         QTest::newRow("an input of the same command") << QStringList{"old"} << QStringList{"%1/old"} << 0ll << "" << "the set was read from it";
         QTest::newRow("a hard link to an input") << QStringList{"hard"} << QStringList{"%1/old"} << 0ll << ""
                                                  << "it is the same file as \"%1/old\", which the set was read from";
@@ -80,14 +84,21 @@ private slots:
         ::chmod(QFile::encodeName(folder.filePath(QStringLiteral("open"))).constData(), 0777); // not sticky: not shared
         for (const char *name : {"shared/mine", "shared/theirs", "open/theirs"})
             QFile::link(QStringLiteral("../old"), folder.filePath(QLatin1String(name)));
-        const auto reopen = qScopeGuard(
-            [&] { QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-        // Only root can give a link to another user: "daemon" here.
+        writeFile(folder.filePath(QStringLiteral("shared/their")), pattern(10, 2));
+        // Afterwards the folder can go again: "closed" writable, "shared" the test user's.
+        const auto reopen = qScopeGuard([&] {
+            QFile::setPermissions(folder.filePath(QStringLiteral("closed")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            if (asRoot())
+                QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared")), m_nobody->pw_uid, 0) == 0
+                        && ::seteuid(m_nobody->pw_uid) == 0);
+        });
+        // Only root can give a file to another user: "daemon" here, and the shared folder to "bin".
         if (asRoot())
-            QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared/theirs")), 1, 1) == 0
-                    && ::lchown(QFile::encodeName(folder.filePath("open/theirs")), 1, 1) == 0 && ::seteuid(m_nobody->pw_uid) == 0);
-        else if (targets.first().endsWith(QLatin1String("theirs")))
-            QSKIP("needs root to make a link of another user");
+            QVERIFY(::seteuid(0) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared")), 2, 2) == 0 && ::lchown(QFile::encodeName(folder.filePath("shared/theirs")), 1, 1) == 0
+                    && ::lchown(QFile::encodeName(folder.filePath("open/theirs")), 1, 1) == 0
+                    && ::lchown(QFile::encodeName(folder.filePath("shared/their")), 1, 1) == 0 && ::seteuid(m_nobody->pw_uid) == 0);
+        else if (targets.join(u' ').contains(QLatin1String("their")))
+            QSKIP("needs root to make a file of another user");
         QFile::setPermissions(folder.filePath(QStringLiteral("old")), QFile::ReadOwner | QFile::WriteOwner); // kept by a new file
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 
@@ -117,11 +128,28 @@ private slots:
         QVERIFY(::stat(QFile::encodeName(folder.filePath(QStringLiteral("old"))).constData(), &status) == 0 && (status.st_mode & 0777) == 0600);
     }
 
-    // Two commands saving the same image and listing at once leave a pair from one of them.
+    // Root, whose writes keep them, replaces a file without its set-user-ID and set-group-ID bits.
+    void noSetUserIdCarriesOver()
+    {
+        if (!asRoot())
+            QSKIP("only root's writes keep the bits");
+        QTemporaryDir dir;
+        const QByteArray old = QFile::encodeName(writeFile(dir.filePath(QStringLiteral("old")), "old"));
+        QVERIFY(::chmod(old.constData(), 06755) == 0 && ::seteuid(0) == 0);
+        const bool written = !plakmund::writeFile("image file", QFile::decodeName(old), "new");
+        struct stat status {};
+        QVERIFY(::stat(old.constData(), &status) == 0 && ::seteuid(m_nobody->pw_uid) == 0 && written);
+        QCOMPARE(status.st_mode & 07777, 0755u);
+    }
+
+    // Two commands saving the same image and listing at once leave a pair from one of them,
+    // also in a folder that they may write but not read.
     void pairsStayPairs()
     {
         QTemporaryDir dir;
-        const QString image = dir.filePath(QStringLiteral("games.bin")), listing = image + QStringLiteral("-list.txt");
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("blind")) && ::chmod(QFile::encodeName(dir.filePath("blind")), 0300) == 0);
+        const auto reopen = qScopeGuard([&] { ::chmod(QFile::encodeName(dir.filePath("blind")), 0700); });
+        const QString image = dir.filePath(QStringLiteral("blind/games.bin")), listing = image + QStringLiteral("-list.txt");
         const auto save = [&](char mark) {
             FileWriter writer;
             if (!writer.stage("image file", image, QByteArray(20000, mark)) && !writer.stage("listing file", listing, QByteArray(1, mark)))
@@ -133,6 +161,23 @@ private slots:
             other.join();
             QCOMPARE(readFile(image).at(0), readFile(listing).at(0));
         }
+    }
+
+    // An interrupt while a save is under way waits until its temporary files are gone.
+    void interruptWaitsForTheEnd()
+    {
+        static volatile sig_atomic_t interrupted = 0;
+        ::signal(SIGINT, [](int) { interrupted = 1; });
+        QTemporaryDir dir;
+        {
+            FileWriter writer;
+            QVERIFY(!writer.stage("image file", dir.filePath(QStringLiteral("games.bin")), "image"));
+            ::raise(SIGINT);
+            QCOMPARE(interrupted, 0);
+        }
+        QCOMPARE(interrupted, 1);
+        QVERIFY(snapshot(dir.path()).isEmpty());
+        ::signal(SIGINT, SIG_DFL);
     }
 };
 
