@@ -213,6 +213,42 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.bin-list.txt"});
     }
 
+    // A set saved into another folder names the same cartridge files from there, a name
+    // in single-byte bytes included, and no image replaces one of them.
+    void movedSet()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(folder.mkpath("a/carts") && folder.mkpath("b/carts"));
+        writeFile(folder.filePath("a/carts/alpha.crt"), cartridgeBytes(16464, 1));
+        writeFile(folder.filePath("b/carts/alpha.crt"), cartridgeBytes(16464, 2)); // another game, same relative name
+        const QByteArray latin1 = QFile::encodeName(dir.path()) + "/a/sp\xe4l.bin";
+        QVERIFY(::rename(QFile::encodeName(writeFile(folder.filePath("a/s.bin"), pattern(16384, 3))).constData(), latin1.constData()) == 0);
+        const auto remove = qScopeGuard([&] { ::unlink(latin1.constData()); });
+        const QString a = writeFile(folder.filePath("a/set.plk"), "\"ALPHA\",\"carts/alpha.crt\"\r\n\"SP\xc4L\",\"sp\xe4l.bin\"\r\n");
+        const QStringList saved{folder.filePath("b/set.plk"), folder.filePath("top.plk"), folder.filePath("a/again.plk")};
+        CrtSet set;
+        FakeUserInterface ui;
+        ui.dialogAnswers = QStringList{a} + saved + QStringList{saved.first(), folder.filePath("a/carts/alpha.crt")};
+
+        loadCrtSet(set, ui);
+        for (int save = 0; save < saved.size(); ++save)
+            saveCrtSet(set, ui);
+        loadCrtSet(set, ui);
+        plakmund::saveBinFile(set, ui);
+
+        QStringList written;
+        for (const QString &path : saved)
+            written << QString::fromUtf8(readFile(path)).replace(dir.path(), "%1");
+        QCOMPARE(written, (QStringList{"\"ALPHA\",\"%1/a/carts/alpha.crt\"\r\n\"SPÄL\",\"%1/a/späl.bin\"\r\n",
+                                       "\"ALPHA\",\"a/carts/alpha.crt\"\r\n\"SPÄL\",\"a/späl.bin\"\r\n",
+                                       "\"ALPHA\",\"carts/alpha.crt\"\r\n\"SPÄL\",\"späl.bin\"\r\n"}));
+        QCOMPARE(set.slotData(0).bytes(), cartridgeBytes(16464, 1).mid(80));
+        QCOMPARE(set.slotData(1).bytes(), pattern(16384, 3));
+        QCOMPARE(ui.log.last(), messageLine(QStringLiteral("The image file \"%1\" can not be written: the set was read from it. Nothing was changed.")
+                                                .arg(folder.filePath("a/carts/alpha.crt")), "OK", "exclamation"));
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments"); // %1: the folder holding the set files
