@@ -29,9 +29,10 @@ Load CRT Set and Save BIN File do after a fresh start.
       --version       output version information and exit
 
 Relative cartridge locations in SETFILE are taken from SETFILE's folder.
-Exit status: 0 when the image was built (with --check: when the set loaded
-without a message), 1 when a file could not be read or written, 2 on a usage
-error.
+Exit status: 0 when the image was built and holds every game of the set (with
+--check: when the set loaded without a message and every game fits the size),
+1 when a file could not be read or written or a game does not fit, in which
+case nothing is written, 2 on a usage error.
 
 Report bugs to: <plakmund@example.org>
 )";
@@ -43,19 +44,32 @@ This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 )";
 
-// Control characters, which names and paths from a set file may hold, are
-// printed as escapes such as \x1b, so that none of them acts on the terminal.
+// Control and invisible format characters, which names and paths from a set file
+// may hold, are printed as escapes such as \x1b and \u202e, so that none of them
+// acts on the terminal or hides what is printed.
 QString printable(const QString &text)
 {
     QString shown;
-    for (const QChar c : text)
-        shown += c.category() == QChar::Other_Control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0')) : QString(c);
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        else if (c.category() == QChar::Other_Format)
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
     return shown;
 }
 
 void printError(const QString &text)
 {
     std::fputs(qPrintable(QStringLiteral("plakmund-build: ") + printable(text) + u'\n'), stderr);
+}
+
+// What Qt itself warns of goes out with the program's prefix too.
+void printQtMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    printError(text);
 }
 
 // Answers the open dialog with SETFILE and the save dialog with IMAGE, and
@@ -106,6 +120,7 @@ int usageError(const QString &problem)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    qInstallMessageHandler(printQtMessage);
     QCommandLineParser parser;
     const QCommandLineOption sizeOption(QStringLiteral("size"), QString(), QStringLiteral("SIZE"), QStringLiteral("2mb"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("IMAGE"));
@@ -139,14 +154,17 @@ int main(int argc, char *argv[])
     set.setSizeMode(mode);
     CommandLineUserInterface ui(setPath, imagePath);
     loadCrtSet(set, ui);
+    bool everyGameFits = true;
     for (int slot = activeSlotCount(mode); slot < SlotCount; ++slot) {
-        if (!set.slotName(slot).isEmpty() || !set.slotLocation(slot).isEmpty())
-            printError(QStringLiteral("%1:%2: slot %3 \"%4\" is not in the image: %5 holds slots 0 to %6")
-                           .arg(setPath).arg(slot + 1).arg(slotNumberText(slot), set.slotName(slot), size,
-                                                            slotNumberText(activeSlotCount(mode) - 1)));
+        if (set.slotName(slot).isEmpty() && set.slotLocation(slot).isEmpty())
+            continue;
+        everyGameFits = false;
+        printError(QStringLiteral("%1:%2: slot %3 \"%4\" is not in the image: %5 holds slots 0 to %6")
+                       .arg(setPath).arg(slot + 1).arg(slotNumberText(slot), set.slotName(slot), size,
+                                                        slotNumberText(activeSlotCount(mode) - 1)));
     }
     // A partial image is worse than none for a script.
-    if (ui.messageCount > 0)
+    if (ui.messageCount > 0 || !everyGameFits)
         return 1;
     if (parser.isSet(checkOption))
         return 0;

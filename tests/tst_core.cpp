@@ -257,14 +257,15 @@ private slots:
         QTest::addColumn<QString>("output"); // what it prints; "": nothing
 
         const QString notWritten = "plakmund-build: %1/%2: can not be written: the set was read from it. Nothing was changed.\n";
-        QTest::newRow("512kb") << QStringList{"--size", "512kb", "--output", "%1/out.bin", "%1/games.plk"} << 0 << "out.bin"
+        QTest::newRow("512kb, a game left out") << QStringList{"--size", "512kb", "--output", "%1/out.bin", "%1/games.plk"} << 1 << ""
                                << "plakmund-build: %1/games.plk:8: slot 7 \"G20000\" is not in the image: 512kb holds slots 0 to 3";
         QTest::newRow("2mb by default") << QStringList{"%1/games.plk"} << 0 << "games.bin" << "";
         QTest::newRow("check only") << QStringList{"--check", "%1/games.plk"} << 0 << "" << "";
         QTest::newRow("missing cartridge") << QStringList{"%1/missing.plk"} << 1 << ""
                                            << "plakmund-build: %1/missing.plk:9: The Cartridge File GONE is missing!\n";
-        QTest::newRow("control characters") << QStringList{"%1/escape.plk"} << 1 << ""
-                                            << "plakmund-build: %1/escape.plk:1: The Cartridge File \\x1b[2J\\x07 is missing!\n";
+        QTest::newRow("control and format characters, a NUL") << QStringList{"%1/escape.plk"} << 1 << ""
+                                                              << "plakmund-build: %1/escape.plk:1: The Cartridge File \\x1b[2J\\x07\\u202e is missing!\n"
+                                                                 "plakmund-build: %1/escape.plk:2: The Cartridge File NUL is missing!\n";
         QTest::newRow("missing set file") << QStringList{"%1/none.plk"} << 1 << "" << "plakmund-build: %1/none.plk: can not be read: it does not exist\n";
         QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "plakmund-build: %1/bad.plk:9: can not be read: the line is blank\n";
         QTest::newRow("a set file of 1 MiB") << QStringList{"%1/1mib.plk"} << 0 << "1mib.bin" << "";
@@ -297,7 +298,7 @@ private slots:
         writeFile(folder.filePath("games.plk"), records);
         writeFile(folder.filePath("img.bin-list.txt"), records);
         writeFile(folder.filePath("missing.plk"), records + "\"GONE\",\"gone.crt\"\r\n");
-        writeFile(folder.filePath("escape.plk"), "\"\x1b[2J\x07\",\"gone.crt\"\r\n");
+        writeFile(folder.filePath("escape.plk"), "\"\x1b[2J\x07\xe2\x80\xae\",\"gone.crt\"\r\n\"NUL\",\"a" + QByteArray(1, '\0') + "b\"\r\n");
         writeFile(folder.filePath("kong.plk"), records + "\"KONG\",\"" + writeFile(folder.filePath("kong.bin"), pattern(16384, 9)).toUtf8() + "\"\r\n");
         writeFile(folder.filePath("bad.plk"), records + "\r\n" + records);
         const QByteArray oneMebibyte = "\"" + QByteArray(1024 * 1024 - records.size(), 'N') + records.mid(1); // a long first name
@@ -313,6 +314,8 @@ private slots:
         const QString printed = program.readAll();
         QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(QString(output).replace("%1", dir.path())), qPrintable(printed));
         QCOMPARE(program.exitCode(), exitCode);
+        for (const QString &line : printed.split(u'\n', Qt::SkipEmptyParts))
+            QVERIFY2(!exitCode || line.startsWith(QLatin1String("plakmund-build: ")) || line.startsWith(QLatin1String("Try ")), qPrintable(line));
         // The image and its listing are all that is new, and no input has changed.
         QMap<QString, QByteArray> after = snapshot(dir.path());
         if (!image.isEmpty()) {
