@@ -7,9 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
-
-#include <signal.h>
 
 namespace plakmund {
 
@@ -49,19 +48,16 @@ public:
     std::optional<FileFailure> commit();
 
 private:
-    struct Staged {
-        QString file;
-        QString path;
-        int folder = -1;         // where the target lies, once links are followed
-        QByteArray name;         // the target's name in that folder
-        QByteArray temporaryName; // the complete new file beside it
-    };
+    // The failure of a staged file: nothing was changed.
+    static FileFailure failure(const QString &file, const QString &path, const QString &reason);
+    // Why a target that is the same file as input may not be replaced.
+    static QString inputReason(const QString &input, const QString &path);
+    // The outcome of a commit whose rename failed after the files in replaced.
+    static QString partlyReplaced(const QStringList &replaced);
 
-    std::optional<FileFailure> failure(const Staged &staged, const QString &reason) const;
-
-    QStringList m_inputs;
-    QList<Staged> m_staged;
-    sigset_t m_signalsBefore; // the thread's signal mask before this writer
+    // The staged files and what the operating system needs of them.
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 // A single file through a FileWriter: staged and committed.

@@ -1,4 +1,5 @@
 #include "FileAccess.h"
+#include "FileAccess_posix.h"
 
 #include <QFile>
 #include <QStringEncoder>
