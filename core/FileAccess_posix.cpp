@@ -1,8 +1,8 @@
 #include "FileAccess.h"
 #include "FileAccess_posix.h"
+#include "TextFile.h"
 
 #include <QFile>
-#include <QStringEncoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -45,11 +45,17 @@ QByteArray nativePath(const QString &path)
     struct stat status {};
     if (::stat(encoded.constData(), &status) == 0 || errno != ENOENT)
         return encoded;
-    QStringEncoder windows1252("windows-1252");
-    if (!windows1252.isValid())
-        return encoded;
-    const QByteArray singleByte = windows1252(path);
-    return !windows1252.hasError() && ::stat(singleByte.constData(), &status) == 0 ? singleByte : encoded;
+    // A name from a single-byte system, and a location written on Windows (carts\game.crt).
+    QList<QByteArray> others;
+    if (const std::optional<QByteArray> singleByte = toWindows1252(path))
+        others << *singleByte;
+    if (path.contains(u'\\'))
+        others << QFile::encodeName(QString(path).replace(u'\\', u'/'));
+    for (const QByteArray &other : std::as_const(others)) {
+        if (::stat(other.constData(), &status) == 0)
+            return other;
+    }
+    return encoded;
 }
 
 bool fileExists(const QString &path)

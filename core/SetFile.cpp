@@ -2,19 +2,9 @@
 
 #include "TextFile.h"
 
-#include <QStringDecoder>
-
 namespace plakmund {
 
 namespace {
-
-// UTF-8 where the bytes are valid UTF-8; otherwise a file from a single-byte system.
-QString decodeText(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    return utf8.hasError() ? fromWindows1252(bytes) : text;
-}
 
 // One quoted field at pos; on success pos is just past its closing quote.
 Result<QString> readQuotedField(QStringView line, qsizetype &pos, const QString &field)

@@ -1,27 +1,26 @@
 #pragma once
 
 #include <QByteArray>
-#include <QStringDecoder>
 #include <QStringList>
+
+#include <optional>
 
 namespace plakmund {
 
 // The bytes of a text file as this program writes them: each line in the
-// local 8-bit encoding and ended by CR LF, with no byte-order mark.
-inline QByteArray textFileBytes(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toLocal8Bit() + "\r\n";
-    return bytes;
-}
+// system's 8-bit encoding (UTF-8 on Linux, the ANSI code page on Windows) and
+// ended by CR LF, with no byte-order mark.
+QByteArray textFileBytes(const QStringList &lines);
 
-// Text from a single-byte system, read as Windows-1252 (Latin-1 where Qt was
-// built without ICU, which knows it), so that no letter is lost.
-inline QString fromWindows1252(QByteArrayView bytes)
-{
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.isValid() ? windows1252(bytes) : QString::fromLatin1(bytes);
-}
+// Text read from a file: UTF-8 where the bytes are valid UTF-8; otherwise text
+// from a single-byte system, in the system's own code page where it has one
+// (Windows), else as Windows-1252, so that no letter is lost.
+QString decodeText(QByteArrayView bytes);
+
+// Windows-1252, the code page of Western single-byte systems: Latin-1 but for
+// the bytes 0x80 to 0x9F. Its own table, so that no ICU is needed.
+QString fromWindows1252(QByteArrayView bytes);
+// The Windows-1252 bytes of text; none where a character has no byte there.
+std::optional<QByteArray> toWindows1252(const QString &text);
 
 } // namespace plakmund

@@ -290,11 +290,12 @@ private slots:
 
         QTemporaryDir dir;
         const QDir folder(dir.path());
-        // Every length class: with header, without, odd and too large; each location relative to the set file.
+        // Every length class: with header, without, odd and too large; each location relative to the set file,
+        // one written on Windows.
         QByteArray records;
         for (const int length : {16464, 8272, 4176, 16384, 8192, 4096, 5000, 20000})
-            records += "\"G" + QByteArray::number(length) + "\",\"" + folder.relativeFilePath(writeFile(folder.filePath("%1.crt").arg(length),
-                                                                                   cartridgeBytes(length, length, 1))).toUtf8() + "\"\r\n";
+            records += "\"G" + QByteArray::number(length) + "\",\"" + (length == 4096 ? ".\\" : "")
+                + folder.relativeFilePath(writeFile(folder.filePath("%1.crt").arg(length), cartridgeBytes(length, length, 1))).toUtf8() + "\"\r\n";
         writeFile(folder.filePath("games.plk"), records);
         writeFile(folder.filePath("img.bin-list.txt"), records);
         writeFile(folder.filePath("missing.plk"), records + "\"GONE\",\"gone.crt\"\r\n");
