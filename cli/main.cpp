@@ -1,10 +1,13 @@
-// plakmund-build: builds the image of a set file without a window, by running
-// the window's own Load CRT Set and Save BIN File through a user interface
-// that answers from the command line and prints what the window would show.
+// plakmund-build: the window's image build for scripts, and the way back from a
+// chip: split an image into its games, verify a chip read back against a set.
+// It calls core's operations on files and prints what the window would show.
 #include "CrtSet.h"
-#include "ImageCommands.h"
-#include "SetFileCommands.h"
-#include "UserInterface.h"
+#include "DumpCheck.h"
+#include "EpromImage.h"
+#include "FileAccess.h"
+#include "ImageFiles.h"
+#include "ImageSplit.h"
+#include "SetLoading.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -12,30 +15,14 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <functional>
 
 using namespace plakmund;
 
 namespace {
 
-const char HelpText[] = R"(Usage: plakmund-build [OPTION]... SETFILE
-Build the EPROM image of the set file SETFILE and its listing, as the window's
-Load CRT Set and Save BIN File do after a fresh start.
-
-      --size=SIZE     EPROM size: 512kb, 1mb or 2mb (default: 2mb)
-      --output=IMAGE  the image file (default: SETFILE ending in .bin); its
-                        listing is IMAGE-list.txt beside it
-      --check         load the set and report, but write nothing
-      --help          display this help and exit
-      --version       output version information and exit
-
-Relative cartridge locations in SETFILE are taken from SETFILE's folder.
-Exit status: 0 when the image was built and holds every game of the set (with
---check: when the set loaded without a message and every game fits the size),
-1 when a file could not be read or written or a game does not fit, in which
-case nothing is written, 2 on a usage error.
-
-Report bugs to: <plakmund@example.org>
-)";
+// The chips read back are at most 8 Mbit; a dump far longer is no chip's.
+constexpr qint64 MaxDumpSize = 8 * 1024 * 1024;
 
 const char VersionText[] = "plakmund-build (Plakmund) " PLAKMUND_VERSION R"(
 Copyright (C) 2026 Plakmund developers
@@ -61,9 +48,14 @@ QString printable(const QString &text)
     return shown;
 }
 
+void printTo(FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(printable(text) + u'\n'), stream);
+}
+
 void printError(const QString &text)
 {
-    std::fputs(qPrintable(QStringLiteral("plakmund-build: ") + printable(text) + u'\n'), stderr);
+    printTo(stderr, QStringLiteral("plakmund-build: ") + text);
 }
 
 // What Qt itself warns of goes out with the program's prefix too.
@@ -72,34 +64,55 @@ void printQtMessage(QtMsgType, const QMessageLogContext &, const QString &text)
     printError(text);
 }
 
-// Answers the open dialog with SETFILE and the save dialog with IMAGE, and
-// prints each message on standard error as "FILE[:LINE]: TEXT".
-class CommandLineUserInterface : public UserInterface {
-public:
-    CommandLineUserInterface(const QString &setPath, const QString &imagePath) : m_setPath(setPath), m_imagePath(imagePath) {}
+// "FILE[:LINE]: TEXT", the form compilers use.
+void printAbout(const QString &file, int line, const QString &text)
+{
+    printError((line ? QStringLiteral("%1:%2").arg(file).arg(line) : file) + QStringLiteral(": ") + text);
+}
 
-    int messageCount = 0;
+void printFailure(const FileFailure &failure)
+{
+    const QString action = failure.writing ? QStringLiteral("written") : QStringLiteral("read");
+    const QString outcome = failure.outcome.isEmpty() ? QString() : QStringLiteral(". ") + failure.outcome;
+    printAbout(failure.path, failure.why.line, QStringLiteral("can not be %1: %2%3").arg(action, failure.why.reason, outcome));
+}
 
-    MessageAnswer showMessage(const MessageBoxRequest &request) override
-    {
-        ++messageCount;
-        const QString where = request.line ? QStringLiteral("%1:%2").arg(request.file).arg(request.line) : request.file;
-        const QString text = request.textAfterFile.isEmpty() ? request.text : request.textAfterFile;
-        printError(where.isEmpty() ? text : where + QStringLiteral(": ") + text);
-        // Every message fails the run, so the answer that gives up is the right one.
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+// A set file's games as a fresh window would put them into an image of the given
+// size; every message it would show is printed. Nothing where the set is not
+// whole: a file could not be read, or a game lies beyond the size.
+std::optional<ImageFiles> imageOfSet(const QString &setPath, SizeMode mode)
+{
+    const Result<QList<LoadedRecord>> loaded = loadSetFile(setPath);
+    if (!loaded.ok()) {
+        printFailure(FileFailure{QStringLiteral("set file"), setPath, false, loaded.failure()});
+        return std::nullopt;
     }
-    FileDialogResult showOpenDialog(const FileDialogRequest &) override { return answer(m_setPath); }
-    FileDialogResult showSaveDialog(const FileDialogRequest &) override { return answer(m_imagePath); }
-    void focusSlotName(int) override {}
-    void processPendingEvents() override {}
-
-private:
-    static FileDialogResult answer(const QString &path) { return {path, QFileInfo(path).fileName()}; }
-
-    QString m_setPath;
-    QString m_imagePath;
-};
+    bool whole = true;
+    const int games = activeSlotCount(mode);
+    ImageFiles image{{}, {}, mode, QStringList(games, QString()), QList<SlotData>(games), {setPath}};
+    for (int slot = 0; slot < loaded.value().size(); ++slot) {
+        const LoadedRecord &record = loaded.value().at(slot);
+        image.inputs << record.path;
+        // Records fill the slots in order, one to a line.
+        if (record.found.outcome == Reinspection::Missing) {
+            printAbout(setPath, slot + 1, missingCartridgeText(record.record.displayName));
+            whole = false;
+        } else if (record.found.outcome == Reinspection::Unreadable) {
+            printFailure(FileFailure{cartridgeFileWord(slot), record.path, false, {record.found.reason}});
+            whole = false;
+        } else if (slot >= games) {
+            printAbout(setPath, slot + 1, QStringLiteral("slot %1 \"%2\" is not in the image: %3 holds slots 0 to %4")
+                                              .arg(slotNumberText(slot), record.record.displayName, sizeModeName(mode),
+                                                   slotNumberText(games - 1)));
+            whole = false;
+        } else {
+            image.names[slot] = record.record.displayName;
+            image.games[slot] = record.found.data;
+        }
+    }
+    // A partial image is worse than none for a script.
+    return whole ? std::optional(image) : std::nullopt;
+}
 
 // SETFILE with its extension, if it has one, replaced by .bin.
 QString defaultImagePath(const QString &setPath)
@@ -108,11 +121,153 @@ QString defaultImagePath(const QString &setPath)
     return (suffix.isEmpty() ? setPath : setPath.chopped(suffix.size() + 1)) + QStringLiteral(".bin");
 }
 
-int usageError(const QString &problem)
+// A subcommand: its arguments, options and what it does with them. run returns
+// the exit status, or -1 after a usage error it printed.
+struct Command {
+    QString name;
+    QString arguments;   // as the usage line shows them
+    QString description; // what it does, for its help
+    QList<QCommandLineOption> options;
+    std::function<int(const QCommandLineParser &, const QStringList &)> run;
+};
+
+const QCommandLineOption SizeOption(QStringLiteral("size"),
+                                    QStringLiteral("The EPROM size: %1 (default: %2).").arg(sizeModeNamesText(), sizeModeName(StartSizeMode)),
+                                    QStringLiteral("SIZE"), sizeModeName(StartSizeMode));
+const QCommandLineOption OutputOption(QStringLiteral("output"),
+                                      QStringLiteral("The image file (default: SETFILE ending in .bin); its listing is IMAGE-list.txt beside it."),
+                                      QStringLiteral("IMAGE"));
+const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Load the set and report, but write nothing."));
+const QCommandLineOption IntoOption(QStringLiteral("into"),
+                                    QStringLiteral("The folder for the games and the set file (default: a new folder IMAGE-games beside "
+                                                   "the image, without its extension)."),
+                                    QStringLiteral("DIR"));
+const QCommandLineOption HelpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Display this help and exit."));
+const QCommandLineOption VersionOption({QStringLiteral("V"), QStringLiteral("version")}, QStringLiteral("Output version information and exit."));
+
+int usageError(const QString &command, const QString &problem)
 {
     printError(problem);
-    std::fputs("Try 'plakmund-build --help' for more information.\n", stderr);
+    std::fputs(qPrintable(QStringLiteral("Try 'plakmund-build %1--help' for more information.\n")
+                              .arg(command == QLatin1String("build") ? QString() : command + u' ')),
+               stderr);
     return 2;
+}
+
+std::optional<SizeMode> chosenSize(const QCommandLineParser &parser)
+{
+    return sizeModeNamed(parser.value(SizeOption));
+}
+
+int build(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString &setPath = arguments.first();
+    const QString imagePath = parser.isSet(OutputOption) ? parser.value(OutputOption) : defaultImagePath(setPath);
+    if (imagePath.isEmpty())
+        return usageError(QStringLiteral("build"), QStringLiteral("IMAGE must not be empty"));
+    std::optional<ImageFiles> image = imageOfSet(setPath, *chosenSize(parser));
+    if (!image)
+        return 1;
+    if (parser.isSet(CheckOption))
+        return 0;
+    image->path = imagePath;
+    image->fileName = QFileInfo(imagePath).fileName();
+    if (const std::optional<FileFailure> failed = writeImageFiles(*image)) {
+        printFailure(*failed);
+        return 1;
+    }
+    return 0;
+}
+
+int split(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString &imagePath = arguments.first();
+    const bool into = parser.isSet(IntoOption);
+    const QString folder = into ? parser.value(IntoOption) : defaultSplitFolder(imagePath);
+    const Result<SplitImage, FileFailure> split = splitImage(imagePath, folder, into && QFileInfo(folder).isDir());
+    if (!split.ok()) {
+        printFailure(split.failure());
+        return 1;
+    }
+    const SplitImage &done = split.value();
+    if (!done.listingIgnored.isEmpty())
+        printError(QStringLiteral("%1-list.txt: not used for the names: %2").arg(imagePath, done.listingIgnored));
+    for (const int slot : done.blankSlotsKept)
+        printTo(stdout, QStringLiteral("slot %1 is blank; it has a file all the same, so that the image builds again as it is")
+                            .arg(slotNumberText(slot)));
+    printTo(stdout, QStringLiteral("%1 image: %2 games, names from %3, set file %4")
+                        .arg(sizeModeName(done.mode))
+                        .arg(done.slotsWritten.size())
+                        .arg(done.names.isEmpty() ? QStringLiteral("nowhere (\"???\")") : done.names, done.setFile));
+    return 0;
+}
+
+int verify(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString &dumpPath = arguments.at(0);
+    const std::optional<ImageFiles> set = imageOfSet(arguments.at(1), *chosenSize(parser));
+    if (!set)
+        return 1;
+    const Result<QByteArray> dump = readRegularFile(dumpPath, MaxDumpSize);
+    if (!dump.ok()) {
+        printFailure(FileFailure{QStringLiteral("dump"), dumpPath, false, dump.failure()});
+        return 1;
+    }
+    const DumpCheck check = checkDump(dump.value(), buildEpromImage(set->games));
+    const QString size = sizeModeName(set->mode);
+    if (check.dumpLength > check.imageLength)
+        printTo(stdout, QStringLiteral("the dump is %1 bytes, longer than the %2 image's %3: its first %3 bytes are compared")
+                            .arg(check.dumpLength).arg(size).arg(check.imageLength));
+    else if (check.dumpLength < check.imageLength)
+        printTo(stdout, QStringLiteral("the dump is %1 bytes, not the %2 image's %3: only the games it holds whole are compared")
+                            .arg(check.dumpLength).arg(size).arg(check.imageLength));
+    for (const AreaCheck &area : check.areas) {
+        const QString slot = QStringLiteral("slot %1 \"%2\": ").arg(slotNumberText(area.slot), set->names.at(area.slot));
+        if (area.differing == 0)
+            printTo(stdout, slot + (area.blankInImage ? QStringLiteral("same, blank") : QStringLiteral("same")));
+        else if (area.blankInDump)
+            printTo(stdout, slot + QStringLiteral("blank in the dump, as an erased chip reads, but not in the image"));
+        else
+            printTo(stdout, slot + QStringLiteral("differs in %1 of 16384 bytes, the first at offset %2 of the slot (0x%3 in the image)")
+                                       .arg(area.differing)
+                                       .arg(area.firstDifference)
+                                       .arg(qint64(set->games.size() - 1 - area.slot) * SlotDataSize + area.firstDifference, 0, 16));
+    }
+    return check.allSame() ? 0 : 1;
+}
+
+const QList<Command> Commands{
+    {QStringLiteral("build"), QStringLiteral("SETFILE"),
+     QStringLiteral("Build the EPROM image of the set file SETFILE and its listing, as the window's Load CRT Set and Save BIN "
+                    "File do after a fresh start. Relative cartridge locations in SETFILE are taken from its folder. The "
+                    "exit status is 0 when the image holds every game of the set (with --check: when the set loaded without "
+                    "a message and every game fits the size), 1 when a file could not be read or written or a game does "
+                    "not fit, and then nothing is written."),
+     {SizeOption, OutputOption, CheckOption}, build},
+    {QStringLiteral("split"), QStringLiteral("IMAGE"),
+     QStringLiteral("Cut the EPROM image IMAGE (%1) into its games: a 16 KB file for each and a set file that builds the "
+                    "same image again, with the names from the listing IMAGE-list.txt where it fits, \"???\" otherwise. "
+                    "Exit status 0 when every file was written, 1 otherwise.")
+         .arg(sizeModeNamesText()),
+     {IntoOption}, split},
+    {QStringLiteral("verify"), QStringLiteral("DUMP SETFILE"),
+     QStringLiteral("Compare DUMP, a chip read back by the programmer, with the image SETFILE gives, one line for each game. "
+                    "Exit status 0 only when every byte of the image is the same in the dump."),
+     {SizeOption}, verify},
+};
+
+QString helpOf(const Command &command, QCommandLineParser &parser)
+{
+    // Qt's help, from the options' own descriptions, with the command in its usage line.
+    QString help = parser.helpText();
+    const QString usage = QStringLiteral("Usage: plakmund-build %1[options] %2")
+                              .arg(command.name == QLatin1String("build") ? QString() : command.name + u' ', command.arguments);
+    help.replace(0, help.indexOf(u'\n'), usage);
+    if (command.name == QLatin1String("build")) {
+        help += QStringLiteral("\nCommands (plakmund-build COMMAND --help tells each):\n  build   the image of a set file, as without a command\n"
+                               "  split   an image's games as files and a set file\n  verify  a chip read back against a set\n");
+    }
+    return help + QStringLiteral("\nReport bugs to: <plakmund@example.org>\n");
 }
 
 } // namespace
@@ -120,54 +275,39 @@ int usageError(const QString &problem)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plakmund-build"));
     qInstallMessageHandler(printQtMessage);
-    QCommandLineParser parser;
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QString(), QStringLiteral("SIZE"), QStringLiteral("2mb"));
-    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("IMAGE"));
-    const QCommandLineOption checkOption(QStringLiteral("check"), QString());
-    const QCommandLineOption helpOption(QStringLiteral("help"), QString());
-    const QCommandLineOption versionOption(QStringLiteral("version"), QString());
-    parser.addOptions({sizeOption, outputOption, checkOption, helpOption, versionOption});
 
-    if (!parser.parse(app.arguments()))
-        return usageError(parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(versionOption)) {
-        std::fputs(parser.isSet(helpOption) ? HelpText : VersionText, stdout);
+    // plakmund-build SETFILE, as scripts have always called it, is the build command.
+    QStringList arguments = app.arguments();
+    auto command = std::find_if(Commands.begin(), Commands.end(), [&](const Command &c) { return c.name == arguments.value(1); });
+    if (command == Commands.end())
+        command = Commands.begin();
+    else
+        arguments.removeAt(1);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command->description);
+    parser.addOptions(command->options);
+    parser.addOptions({HelpOption, VersionOption});
+    const QMap<QString, QString> argumentWords{{QStringLiteral("SETFILE"), QStringLiteral("A set file (.plk).")},
+                                               {QStringLiteral("IMAGE"), QStringLiteral("An EPROM image (.bin).")},
+                                               {QStringLiteral("DUMP"), QStringLiteral("A chip as the programmer read it back.")}};
+    for (const QString &argument : command->arguments.split(u' '))
+        parser.addPositionalArgument(argument, argumentWords.value(argument));
+    if (!parser.parse(arguments))
+        return usageError(command->name, parser.errorText());
+    if (parser.isSet(HelpOption) || parser.isSet(VersionOption)) {
+        std::fputs(qPrintable(parser.isSet(HelpOption) ? helpOf(*command, parser) : QString::fromUtf8(VersionText)), stdout);
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1 || positional.first().isEmpty())
-        return usageError(QStringLiteral("give exactly one SETFILE"));
-    const QString size = parser.value(sizeOption);
-    const std::optional<SizeMode> chosenMode = sizeModeNamed(size);
-    if (!chosenMode)
-        return usageError(QStringLiteral("the size \"%1\" is not 512kb, 1mb or 2mb").arg(size));
-    const SizeMode mode = *chosenMode;
-    const QString setPath = positional.first();
-    const QString imagePath = parser.isSet(outputOption) ? parser.value(outputOption) : defaultImagePath(setPath);
-    // An empty name would read as a cancelled dialog.
-    if (imagePath.isEmpty())
-        return usageError(QStringLiteral("IMAGE must not be empty"));
-
-    // The window's start state, its size choice, then Load CRT Set.
-    CrtSet set;
-    set.setSizeMode(mode);
-    CommandLineUserInterface ui(setPath, imagePath);
-    loadCrtSet(set, ui);
-    bool everyGameFits = true;
-    for (int slot = activeSlotCount(mode); slot < SlotCount; ++slot) {
-        if (set.slotName(slot).isEmpty() && set.slotLocation(slot).isEmpty())
-            continue;
-        everyGameFits = false;
-        printError(QStringLiteral("%1:%2: slot %3 \"%4\" is not in the image: %5 holds slots 0 to %6")
-                       .arg(setPath).arg(slot + 1).arg(slotNumberText(slot), set.slotName(slot), size,
-                                                        slotNumberText(activeSlotCount(mode) - 1)));
-    }
-    // A partial image is worse than none for a script.
-    if (ui.messageCount > 0 || !everyGameFits)
-        return 1;
-    if (parser.isSet(checkOption))
-        return 0;
-    saveBinFile(set, ui);
-    return ui.messageCount > 0 ? 1 : 0;
+    const qsizetype wanted = command->arguments.count(u' ') + 1;
+    if (positional.size() != wanted || positional.contains(QString()))
+        return usageError(command->name, QStringLiteral("give exactly %1").arg(command->arguments));
+    const bool takesSize = std::any_of(command->options.begin(), command->options.end(),
+                                       [](const QCommandLineOption &option) { return option.names() == SizeOption.names(); });
+    if (takesSize && !chosenSize(parser))
+        return usageError(command->name, QStringLiteral("the size \"%1\" is not %2").arg(parser.value(SizeOption), sizeModeNamesText()));
+    return command->run(parser, positional);
 }

@@ -46,11 +46,16 @@ void CrtSet::setSlotName(int index, const QString &name)
     emit slotNameChanged(index);
 }
 
+QString locatedFrom(const QString &location, const QString &folder)
+{
+    return location.isEmpty() || folder.isEmpty() ? location : QDir(folder).filePath(location);
+}
+
 void CrtSet::setSlotLocation(int index, const QString &location, const QString &folder)
 {
     CrtSlot &slot = m_slots.at(index);
     slot.location = location;
-    slot.path = location.isEmpty() || folder.isEmpty() ? location : QDir(folder).filePath(location);
+    slot.path = locatedFrom(location, folder);
 }
 
 QString CrtSet::slotLocationFrom(int index, const QString &folder) const

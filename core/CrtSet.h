@@ -27,6 +27,9 @@ enum class SlotStatus {
 // A slot's number as the user reads it: 0 to 9, then A to F.
 QString slotNumberText(int index);
 
+// The file a location names: a relative one taken from folder, that of its set file.
+QString locatedFrom(const QString &location, const QString &folder);
+
 // The tooltip that a status sets; empty for Empty, which sets none.
 QString statusTooltip(SlotStatus status);
 
@@ -112,7 +115,7 @@ signals:
 
 private:
     std::array<CrtSlot, SlotCount> m_slots;
-    SizeMode m_sizeMode = SizeMode::Size2mb;
+    SizeMode m_sizeMode = StartSizeMode;
     QString m_setFileLocation;
 };
 

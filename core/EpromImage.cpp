@@ -4,12 +4,20 @@
 
 namespace plakmund {
 
-QByteArray buildEpromImage(const CrtSet &set)
+QByteArray buildEpromImage(const QList<SlotData> &games)
 {
     QByteArrayList areas;
-    for (int slot = activeSlotCount(set.sizeMode()) - 1; slot >= 0; --slot)
-        areas << set.slotData(slot).bytes();
+    for (qsizetype slot = games.size() - 1; slot >= 0; --slot)
+        areas << games.at(slot).bytes();
     return areas.join();
+}
+
+QList<SlotData> activeSlotData(const CrtSet &set)
+{
+    QList<SlotData> games;
+    for (int slot = 0; slot < activeSlotCount(set.sizeMode()); ++slot)
+        games << set.slotData(slot);
+    return games;
 }
 
 } // namespace plakmund

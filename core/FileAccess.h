@@ -13,7 +13,8 @@ namespace plakmund {
 // device or a folder is refused and nothing can be swapped in between.
 Result<QByteArray> readRegularFile(const QString &path, qint64 limit);
 
-// Whether a file, not a folder, is at path; an empty path names none.
+// Whether a file, not a folder, is at path; an empty path names none. A name
+// Windows keeps for a device counts, so that the reader then says why it is none.
 bool fileExists(const QString &path);
 
 } // namespace plakmund

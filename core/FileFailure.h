@@ -22,15 +22,9 @@ inline void reportFailure(UserInterface &ui, const FileFailure &failure)
 {
     const QString action = failure.writing ? QStringLiteral("written") : QStringLiteral("read");
     const QString line = failure.why.line ? QStringLiteral("line %1: ").arg(failure.why.line) : QString();
-    const QString outcome = failure.outcome.isEmpty() ? QString() : QStringLiteral(". ") + failure.outcome;
-    MessageBoxRequest message{QStringLiteral("The %1 \"%2\" can not be %3: %4%5%6")
-                                  .arg(failure.file, failure.path, action, line, failure.why.reason,
-                                       outcome.isEmpty() ? QStringLiteral(".") : outcome),
-                              MessageButtons::Ok, MessageIcon::Exclamation};
-    message.file = failure.path;
-    message.line = failure.why.line;
-    message.textAfterFile = QStringLiteral("can not be %1: %2%3").arg(action, failure.why.reason, outcome);
-    ui.showMessage(message);
+    const QString outcome = failure.outcome.isEmpty() ? QStringLiteral(".") : QStringLiteral(". ") + failure.outcome;
+    reportFailure(ui, QStringLiteral("The %1 \"%2\" can not be %3: %4%5%6")
+                          .arg(failure.file, failure.path, action, line, failure.why.reason, outcome));
 }
 
 } // namespace plakmund

@@ -44,6 +44,9 @@ public:
     // Checks the target at path and writes bytes completely to a temporary file
     // beside it. file says what it is to the user ("image file").
     std::optional<FileFailure> stage(const QString &file, const QString &path, const QByteArray &bytes);
+    // Makes the new folder at path, for files staged into it; it goes again where
+    // the writer ends without a commit. file says what it is to the user ("folder").
+    std::optional<FileFailure> stageFolder(const QString &file, const QString &path);
     // Renames every staged file over its target.
     std::optional<FileFailure> commit();
 

@@ -264,10 +264,11 @@ struct FileWriter::Private {
 
     QStringList inputs;
     QList<Staged> staged;
-    sigset_t signalsBefore; // the thread's signal mask before the writer
+    QList<QByteArray> folders; // made for the staged files, until they are committed
+    sigset_t signalsBefore;    // the thread's signal mask before the writer
 };
 
-FileWriter::FileWriter(const QStringList &inputs) : d(new Private{inputs, {}, {}})
+FileWriter::FileWriter(const QStringList &inputs) : d(new Private{inputs, {}, {}, {}})
 {
     const sigset_t interrupting = interruptingSignals();
     ::pthread_sigmask(SIG_BLOCK, &interrupting, &d->signalsBefore);
@@ -280,7 +281,18 @@ FileWriter::~FileWriter()
             ::unlinkat(staged.folder, staged.temporaryName.constData(), 0);
         ::close(staged.folder);
     }
+    for (auto folder = d->folders.crbegin(); folder != d->folders.crend(); ++folder)
+        ::rmdir(folder->constData());
     ::pthread_sigmask(SIG_SETMASK, &d->signalsBefore, nullptr);
+}
+
+std::optional<FileFailure> FileWriter::stageFolder(const QString &file, const QString &path)
+{
+    const QByteArray name = nativePath(path);
+    if (name.isEmpty() || ::mkdir(name.constData(), 0777) != 0)
+        return failure(file, path, errno == EEXIST ? QStringLiteral("it exists already") : createReason(errno));
+    d->folders << name;
+    return std::nullopt;
 }
 
 std::optional<FileFailure> FileWriter::stage(const QString &file, const QString &path, const QByteArray &bytes)
@@ -345,8 +357,10 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
 
 std::optional<FileFailure> FileWriter::commit()
 {
-    if (d->staged.isEmpty())
+    if (d->staged.isEmpty()) {
+        d->folders.clear();
         return std::nullopt;
+    }
     const Private::Staged &first = d->staged.constFirst();
     struct stat folder {};
     ::fstat(first.folder, &folder);
@@ -368,6 +382,7 @@ std::optional<FileFailure> FileWriter::commit()
     const Descriptor synced(::openat(first.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (synced.get() >= 0)
         ::fsync(synced.get());
+    d->folders.clear();
     return std::nullopt;
 }
 

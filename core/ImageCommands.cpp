@@ -1,9 +1,7 @@
 #include "ImageCommands.h"
 
 #include "EpromImage.h"
-#include "FileWriter.h"
-#include "Listing.h"
-#include "TextFile.h"
+#include "ImageFiles.h"
 
 namespace plakmund {
 
@@ -14,23 +12,13 @@ void saveBinFile(const CrtSet &set, UserInterface &ui)
     if (chosen.path.isEmpty())
         return;
 
-    QStringList names;
+    ImageFiles image{chosen.path, chosen.fileName, set.sizeMode(), {}, activeSlotData(set), set.cartridgePaths() << set.setFileLocation()};
     for (int slot = 0; slot < activeSlotCount(set.sizeMode()); ++slot)
-        names << set.slotName(slot);
-    const QStringList listing = buildListing(chosen.fileName, set.sizeMode(), names);
-
-    // Neither file may replace one the set was read from; both are complete
-    // before either replaces anything.
-    FileWriter writer(set.cartridgePaths() << set.setFileLocation());
+        image.names << set.slotName(slot);
+    // Neither file may replace one the set was read from; the window repaints
+    // before the image is written and once it is complete.
     ui.processPendingEvents();
-    std::optional<FileFailure> failed = writer.stage(QStringLiteral("image file"), chosen.path, buildEpromImage(set));
-    if (!failed) {
-        ui.processPendingEvents();
-        failed = writer.stage(QStringLiteral("listing file"), listingPathFor(chosen.path, chosen.fileName), textFileBytes(listing));
-    }
-    if (!failed)
-        failed = writer.commit();
-    if (failed)
+    if (const std::optional<FileFailure> failed = writeImageFiles(image, [&ui] { ui.processPendingEvents(); }))
         reportFailure(ui, *failed);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "SizeMode.h"
 
 #include <QString>
@@ -13,5 +14,16 @@ QStringList buildListing(const QString &imageFileName, SizeMode mode, const QStr
 
 // Where the listing of an image goes: beside it, named after its file name.
 QString listingPathFor(const QString &imagePath, const QString &imageFileName);
+
+// What a listing says of its image.
+struct ListedImage {
+    QString imageFileName;
+    SizeMode mode = StartSizeMode;
+    QStringList displayNames; // one for each game, slot 0 first
+};
+
+// A listing's bytes as buildListing writes them (a lone LF also ends a line), or
+// what is wrong and on which line.
+Result<ListedImage> readListing(QByteArrayView bytes);
 
 } // namespace plakmund

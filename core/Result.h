@@ -14,20 +14,21 @@ struct Failure {
     int line = 0;
 };
 
-// The outcome of an operation that can fail: a value, or a Failure saying why.
-template <typename T>
+// The outcome of an operation that can fail: a value, or a failure saying why
+// (a Failure, or where the operation touches several files a FileFailure).
+template <typename T, typename F = Failure>
 class Result {
 public:
     Result(T value) : m_outcome(std::move(value)) {}
-    Result(Failure failure) : m_outcome(std::move(failure)) {}
+    Result(F failure) : m_outcome(std::move(failure)) {}
 
     bool ok() const { return std::holds_alternative<T>(m_outcome); }
     const T &value() const { return std::get<T>(m_outcome); }
-    const Failure &failure() const { return std::get<Failure>(m_outcome); }
+    const F &failure() const { return std::get<F>(m_outcome); }
     const QString &error() const { return failure().reason; }
 
 private:
-    std::variant<T, Failure> m_outcome;
+    std::variant<T, F> m_outcome;
 };
 
 } // namespace plakmund

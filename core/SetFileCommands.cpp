@@ -1,9 +1,8 @@
 #include "SetFileCommands.h"
 
-#include "CartridgeFormat.h"
-#include "FileAccess.h"
 #include "FileWriter.h"
 #include "SetFile.h"
+#include "SetLoading.h"
 
 #include <QFileInfo>
 
@@ -14,17 +13,27 @@ namespace {
 const FileFilter SetFileFilter{QStringLiteral("Plakmund File(.plk)"), {QStringLiteral("*.plk")}};
 const QString SetFileWord = QStringLiteral("set file");
 
-// Sixteen records of two long paths each stay far below this.
-constexpr qint64 MaxSetFileSize = 1024 * 1024;
-
-Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
+// Slot i, filled from its record, takes what its cartridge file holds now.
+void applyReinspection(CrtSet &set, UserInterface &ui, int slot, const Reinspection &found)
 {
-    const Result<QByteArray> bytes = readRegularFile(path, MaxSetFileSize);
-    if (!bytes.ok())
-        return bytes.failure();
-    if (bytes.value().size() > MaxSetFileSize)
-        return Failure{QStringLiteral("it is longer than 1 MiB, far too long for a set file")};
-    return readSetFile(bytes.value());
+    switch (found.outcome) {
+    case Reinspection::Missing: {
+        const QString name = set.slotName(slot);
+        set.setSlotLocation(slot, QString());
+        set.setSlotName(slot, QString());
+        ui.showMessage({missingCartridgeText(name)});
+        break;
+    }
+    case Reinspection::Unreadable:
+        reportFailure(ui, FileFailure{cartridgeFileWord(slot), set.cartridgePath(slot), false, {found.reason}});
+        break;
+    case Reinspection::Read:
+        set.setSlotStatus(slot, found.status);
+        if (found.withHeader)
+            ui.processPendingEvents();
+        set.setSlotData(slot, found.data);
+        break;
+    }
 }
 
 } // namespace
@@ -48,6 +57,7 @@ void saveCrtSet(CrtSet &set, UserInterface &ui)
         if (storableInSetFile(record.location) != record.location)
             changed << QStringLiteral("the location of slot ") + slotNumberText(slot);
     }
+
     if (const std::optional<FileFailure> failed = writeFile(SetFileWord, chosen.path, writeSetFile(records), set.cartridgePaths())) {
         reportFailure(ui, *failed);
         return;
@@ -67,56 +77,23 @@ void loadCrtSet(CrtSet &set, UserInterface &ui)
         return;
 
     // The whole file is read and checked before any slot changes.
-    const Result<QList<SetFileRecord>> records = readSetFileAt(chosen.path);
-    if (!records.ok()) {
-        reportFailure(ui, FileFailure{SetFileWord, chosen.path, false, records.failure()});
+    const Result<QList<LoadedRecord>> loaded = loadSetFile(chosen.path);
+    if (!loaded.ok()) {
+        reportFailure(ui, FileFailure{SetFileWord, chosen.path, false, loaded.failure()});
         return;
     }
 
     set.clearAll();
     set.setSetFileLocation(chosen.path);
     const QString folder = QFileInfo(chosen.path).path();
-    const QList<SetFileRecord> &loaded = records.value();
-    for (int slot = 0; slot < loaded.size(); ++slot) {
-        set.setSlotName(slot, loaded.at(slot).displayName);
-        set.setSlotLocation(slot, loaded.at(slot).location, folder);
+    const QList<LoadedRecord> &records = loaded.value();
+    for (int slot = 0; slot < records.size(); ++slot) {
+        set.setSlotName(slot, records.at(slot).record.displayName);
+        set.setSlotLocation(slot, records.at(slot).record.location, folder);
     }
     ui.processPendingEvents();
-    for (int slot = 0; slot < loaded.size(); ++slot)
-        reinspectCartridgeFile(set, ui, slot);
-}
-
-void reinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot)
-{
-    const QString name = set.slotName(slot);
-    const QString path = set.cartridgePath(slot);
-    if (!fileExists(path)) {
-        set.setSlotLocation(slot, QString());
-        set.setSlotName(slot, QString());
-        MessageBoxRequest missing{QStringLiteral("The Cartridge File ") + name + QStringLiteral(" is missing!")};
-        // Records fill the slots in order, one to a line.
-        missing.file = set.setFileLocation();
-        missing.line = slot + 1;
-        ui.showMessage(missing);
-        return;
-    }
-
-    const Result<QByteArray> file = readRegularFile(path, MaxCartridgeFileSize);
-    if (!file.ok()) {
-        reportFailure(ui, FileFailure{QStringLiteral("cartridge file for slot ") + slotNumberText(slot), path, false, file.failure()});
-        return;
-    }
-
-    const QByteArray &bytes = file.value();
-    if (classifyLength(bytes.size()) == SizeClass::HeaderSize) {
-        const CartridgeContents contents = readWithHeader(bytes);
-        set.setSlotStatus(slot, contents.status);
-        ui.processPendingEvents();
-        set.setSlotData(slot, contents.data);
-    } else {
-        set.setSlotStatus(slot, SlotStatus::UnknownDetails);
-        set.setSlotData(slot, readWithoutHeader(bytes).data);
-    }
+    for (int slot = 0; slot < records.size(); ++slot)
+        applyReinspection(set, ui, slot, records.at(slot).found);
 }
 
 } // namespace plakmund

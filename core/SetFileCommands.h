@@ -10,11 +10,8 @@ namespace plakmund {
 void saveCrtSet(CrtSet &set, UserInterface &ui);
 
 // "Load CRT Set": empties the slots, fills them from a set file and reads
-// every cartridge file afresh, a relative location from the set file's folder.
+// every cartridge file afresh, a relative location from the set file's folder;
+// reports each missing file in record order.
 void loadCrtSet(CrtSet &set, UserInterface &ui);
-
-// Looks again at slot i's cartridge file after a set file filled the slot:
-// reports a missing file, sets the status by length and rereads the data.
-void reinspectCartridgeFile(CrtSet &set, UserInterface &ui, int slot);
 
 } // namespace plakmund

@@ -1,5 +1,6 @@
 #include "SizeMode.h"
 
+#include "CrtSet.h"
 #include "Version.h"
 
 #include <algorithm>
@@ -43,6 +44,31 @@ QString sizeModeName(SizeMode mode)
 QString sizeListingLine(SizeMode mode)
 {
     return factsOf(mode).listingLine.toString();
+}
+
+QList<SizeMode> sizeModes()
+{
+    QList<SizeMode> modes;
+    for (const SizeFacts &facts : Sizes)
+        modes << facts.mode;
+    return modes;
+}
+
+std::optional<SizeMode> sizeModeOfImage(qint64 length)
+{
+    for (const SizeFacts &facts : Sizes) {
+        if (length == qint64(facts.games) * SlotDataSize)
+            return facts.mode;
+    }
+    return std::nullopt;
+}
+
+QString sizeModeNamesText()
+{
+    QStringList names;
+    for (const SizeFacts &facts : Sizes)
+        names << facts.name.toString();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + names.last();
 }
 
 std::optional<SizeMode> sizeModeNamed(const QString &name)

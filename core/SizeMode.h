@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,8 +23,20 @@ int activeSlotCount(SizeMode mode);
 QString sizeModeName(SizeMode mode);
 QString sizeListingLine(SizeMode mode);
 
+// Every run starts in this size.
+inline constexpr SizeMode StartSizeMode = SizeMode::Size2mb;
+
+// The size modes, the smallest first.
+QList<SizeMode> sizeModes();
+
 // The size mode that sizeModeName gives name, if any.
 std::optional<SizeMode> sizeModeNamed(const QString &name);
+
+// The size mode whose image is length bytes long, if any.
+std::optional<SizeMode> sizeModeOfImage(qint64 length);
+
+// The sizes' names in a sentence: "512kb, 1mb or 2mb".
+QString sizeModeNamesText();
 
 // The main window's caption in this size mode.
 QString windowCaption(SizeMode mode);

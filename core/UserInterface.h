@@ -16,11 +16,6 @@ struct MessageBoxRequest {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     QString title = applicationTitle();
-    // For a command line, which shows no box: the file the message is about, its
-    // line where known, and the text to print after them (empty: the text above).
-    QString file;
-    int line = 0;
-    QString textAfterFile;
 };
 
 struct FileFilter {

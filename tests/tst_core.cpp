@@ -4,6 +4,7 @@
 #include "SetFile.h"
 #include "SetFileCommands.h"
 #include "TestFiles.h"
+#include "TextFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,6 +16,16 @@ using namespace plakmund;
 // they ask and the files they read and write.
 class TestCore : public QObject {
     Q_OBJECT
+
+    // plakmund-build's exit status and all it printed.
+    static std::pair<int, QString> runBuildProgram(const QStringList &arguments)
+    {
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.setWorkingDirectory(QStringLiteral("/"));
+        program.start(QStringLiteral(PLAKMUND_BUILD_PROGRAM), arguments);
+        return {program.waitForFinished() ? program.exitCode() : -1, program.readAll()};
+    }
 
 private slots:
     // What each way of loading a file into slot 2 asks, and what the slot holds afterwards.
@@ -150,8 +161,15 @@ private slots:
             records += QStringLiteral("\"GAME %1\",\"%2\"\n").arg(length).arg(writeFile(folder.filePath(QString::number(length)),
                                                                                          cartridgeBytes(length, length % 7, length == 16464)));
         folder.mkdir(QStringLiteral("folder.crt"));
+#ifdef Q_OS_WIN
+        // Windows has no named pipe in a folder; a device's name is none the less no file.
+        const QString pipe = folder.filePath(QStringLiteral("nul.crt"));
+        const QString notFile = QStringLiteral("Windows keeps the name \"nul\" for a device in every folder");
+#else
         const QString pipe = folder.filePath(QStringLiteral("pipe.crt"));
+        const QString notFile = QStringLiteral("it is not a regular file");
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+#endif
         records += QStringLiteral("\"GONE\",\"%1\"\n\"\",\"%2\"\n\"NO LOCATION\",\"\"\n\"PIPE\",\"%3\"\n")
                        .arg(folder.filePath(QStringLiteral("gone.crt")), folder.filePath(QStringLiteral("folder.crt")), pipe);
         CrtSet set; // every slot holds something, so that any change shows
@@ -172,7 +190,7 @@ private slots:
                                       messageLine("The Cartridge File  is missing!"),
                                       messageLine("The Cartridge File NO LOCATION is missing!"),
                                       messageLine(QStringLiteral("The cartridge file for slot 8 \"%1\" can not be read: "
-                                                                 "it is not a regular file.").arg(pipe), "OK", "exclamation")}));
+                                                                 "%2.").arg(pipe, notFile), "OK", "exclamation")}));
         QStringList statuses;
         for (int slot = 0; slot < SlotCount; ++slot)
             statuses << QStringLiteral("%1 %2: %3").arg(slot).arg(set.slotName(slot), set.slotTooltip(slot));
@@ -239,7 +257,7 @@ private slots:
 
         QStringList written;
         for (const QString &path : saved)
-            written << QString::fromUtf8(readFile(path)).replace(dir.path(), "%1");
+            written << decodeText(readFile(path)).replace(dir.path(), "%1");
         QCOMPARE(written, (QStringList{"\"ALPHA\",\"%1/a/carts/alpha.crt\"\r\n\"SPÄL\",\"%1/a/späl.bin\"\r\n",
                                        "\"ALPHA\",\"a/carts/alpha.crt\"\r\n\"SPÄL\",\"a/späl.bin\"\r\n",
                                        "\"ALPHA\",\"carts/alpha.crt\"\r\n\"SPÄL\",\"späl.bin\"\r\n"}));
@@ -276,7 +294,8 @@ private slots:
                                                    << notWritten.arg("%1", "img.bin-list.txt");
         QTest::newRow("a size that is none") << QStringList{"--size", "4mb", "%1/games.plk"} << 2 << ""
                                              << "plakmund-build: the size \"4mb\" is not 512kb, 1mb or 2mb\nTry 'plakmund-build --help'";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "" << "Usage: plakmund-build [OPTION]... SETFILE\n";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "" << "Usage: plakmund-build [options] SETFILE\n";
+        QTest::newRow("help of a command") << QStringList{"verify", "-h"} << 0 << "" << "Usage: plakmund-build verify [options] DUMP SETFILE\n";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "" << "plakmund-build (Plakmund) " PLAKMUND_VERSION "\nCopyright";
     }
 
@@ -306,16 +325,10 @@ private slots:
         writeFile(folder.filePath("1mib.plk"), oneMebibyte);
         writeFile(folder.filePath("over.plk"), "\"N" + oneMebibyte.mid(1));
         const QMap<QString, QByteArray> before = snapshot(dir.path());
-        QProcess program;
-        program.setProcessChannelMode(QProcess::MergedChannels);
-        program.setWorkingDirectory(QStringLiteral("/"));
-        program.start(QStringLiteral(PLAKMUND_BUILD_PROGRAM), arguments.replaceInStrings("%1", dir.path()));
-        QVERIFY(program.waitForFinished());
-
-        const QString printed = program.readAll();
+        const auto [code, printed] = runBuildProgram(arguments.replaceInStrings("%1", dir.path()));
         QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(QString(output).replace("%1", dir.path())), qPrintable(printed));
-        QCOMPARE(program.exitCode(), exitCode);
-        for (const QString &line : printed.split(u'\n', Qt::SkipEmptyParts))
+        QCOMPARE(code, exitCode);
+        for (const QString &line : QString(printed).split(u'\n', Qt::SkipEmptyParts))
             QVERIFY2(!exitCode || line.startsWith(QLatin1String("plakmund-build: ")) || line.startsWith(QLatin1String("Try ")), qPrintable(line));
         // The image and its listing are all that is new, and no input has changed.
         QMap<QString, QByteArray> after = snapshot(dir.path());
@@ -326,16 +339,73 @@ private slots:
         QCOMPARE(after, before);
     }
 
+    void chipRoundTrip_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("dumpChange"); // what became of the image on the chip
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("report");     // a line verify prints
+
+        QTest::newRow("512kb, as built") << "512kb" << "" << 0 << "slot 0 \"G0\": same\n";
+        QTest::newRow("1mb, a byte changed in slot 5") << "1mb" << "byte" << 1
+                                                       << "slot 5 \"G5\": differs in 1 of 16384 bytes, the first at offset 100 of the slot "
+                                                          "(0x8064 in the image)\n";
+        QTest::newRow("2mb, slot 5 erased") << "2mb" << "erased" << 1 << "slot 5 \"G5\": blank in the dump, as an erased chip reads";
+        QTest::newRow("1mb, read from a 2mb chip") << "1mb" << "longer" << 0
+                                                   << "the dump is 262144 bytes, longer than the 1mb image's 131072: its first 131072";
+        QTest::newRow("2mb, read short") << "2mb" << "shorter" << 1 << "the dump is 131072 bytes, not the 2mb image's 262144";
+    }
+
+    // An image built, split into a set that builds it again byte for byte, and a chip
+    // read back from it verified against the set.
+    void chipRoundTrip()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, dumpChange);
+        QFETCH(int, exitCode);
+        QFETCH(QString, report);
+
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const int games = activeSlotCount(*sizeModeNamed(size));
+        // Short, erased and empty games beside full ones: the last holds zeros and no name, as an empty slot.
+        QByteArray records;
+        for (int slot = 0; slot < games; ++slot) {
+            const QByteArray bytes = slot == 1 ? pattern(4096, 1) : slot == games - 2 ? QByteArray(16384, '\xFF')
+                                   : slot == games - 1                ? QByteArray(16384, '\0') : pattern(16384, slot);
+            records += QStringLiteral("\"%1\",\"g%2.bin\"\r\n").arg(slot == games - 1 ? "" : "G" + QString::number(slot)).arg(slot).toUtf8();
+            writeFile(folder.filePath(QStringLiteral("g%1.bin").arg(slot)), bytes);
+        }
+        const QString set = writeFile(folder.filePath("set.plk"), records), image = folder.filePath("set.bin");
+        QCOMPARE(runBuildProgram({"--size", size, set}).first, 0);
+        const auto [split, splitReport] = runBuildProgram({"split", image});
+        QCOMPARE(split, 0);
+        QVERIFY2(splitReport.contains(QStringLiteral("slot %1 is blank").arg(slotNumberText(games - 2))), qPrintable(splitReport));
+        QCOMPARE(runBuildProgram({"--size", size, "--output", folder.filePath("again.bin"), folder.filePath("set-games/set.plk")}).first, 0);
+        QCOMPARE(readFile(folder.filePath("again.bin")), readFile(image));
+        QCOMPARE(readFile(folder.filePath("again.bin-list.txt")).mid(44), readFile(image + "-list.txt").mid(42));
+
+        QByteArray dump = readFile(image);
+        if (dumpChange == "byte")
+            dump[(games - 1 - 5) * SlotDataSize + 100] ^= 1;
+        else if (dumpChange == "erased")
+            dump.replace((games - 1 - 5) * SlotDataSize, SlotDataSize, QByteArray(SlotDataSize, '\xFF'));
+        dump = dumpChange == "longer" ? dump + QByteArray(dump.size(), '\xFF') : dumpChange == "shorter" ? dump.left(dump.size() / 2) : dump;
+        const auto [verified, printed] = runBuildProgram({"verify", "--size", size, writeFile(folder.filePath("dump"), dump), set});
+        QVERIFY2(printed.contains(report), qPrintable(printed));
+        QCOMPARE(verified, exitCode);
+    }
+
     void saveBinFile_data()
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("chosen");  // in a folder with old.bin, old.bin-list.txt and taken.bin-list.txt
         QTest::addColumn<int>("games");       // in the image; 0: none written
-        QTest::addColumn<QString>("message"); // %1: the folder
+        QTest::addColumn<QString>("message"); // %1: the folder; or the listing's size line
 
-        QTest::newRow("512kb over longer files") << int(SizeMode::Size512kb) << "old.bin" << 4 << "";
-        QTest::newRow("1mb, no extension") << int(SizeMode::Size1mb) << "games" << 8 << "";
-        QTest::newRow("2mb") << int(SizeMode::Size2mb) << "games.bin" << 16 << "";
+        QTest::newRow("512kb over longer files") << int(SizeMode::Size512kb) << "old.bin" << 4 << "Size: 512K Eprom (4 Games)";
+        QTest::newRow("1mb, no extension") << int(SizeMode::Size1mb) << "games" << 8 << "Size: 1mb Eprom (8 Games)";
+        QTest::newRow("2mb") << int(SizeMode::Size2mb) << "games.bin" << 16 << "Size: 2mb Eprom (16 Games)";
         QTest::newRow("cancelled") << int(SizeMode::Size2mb) << "" << 0 << "";
         QTest::newRow("the listing over a loaded cartridge") << int(SizeMode::Size2mb) << "taken.bin" << 0
                                                              << "The listing file \"%1/taken.bin-list.txt\" can not be written: "
@@ -370,7 +440,7 @@ private slots:
         plakmund::saveBinFile(set, ui);
 
         const QString dialog = QStringLiteral("save dialog [Save BIN Image] Binary Cartridge Image(.bin)|*.bin overwrite-prompt");
-        const QStringList failure = message.isEmpty() ? QStringList() : QStringList{messageLine(message.arg(dir.path()), "OK", "exclamation")};
+        const QStringList failure = games || message.isEmpty() ? QStringList() : QStringList{messageLine(message.arg(dir.path()), "OK", "exclamation")};
         QCOMPARE(ui.log, QStringList{dialog} + failure);
         QCOMPARE(readFile(folder.filePath("taken.bin-list.txt")), "cartridge");
         QCOMPARE(repaints, chosen.isEmpty() ? 0 : 2);
@@ -380,6 +450,7 @@ private slots:
         QCOMPARE(readFile(folder.filePath(chosen.isEmpty() ? "none" : chosen)), image);
         const QByteArray listing = readFile(folder.filePath(chosen + "-list.txt"));
         QCOMPARE(listing.count("\r\n"), games ? games + 5 : 0);
+        QCOMPARE(listing.split('\n').value(1), games ? message.toUtf8() + '\r' : QByteArray());
         QVERIFY(size != int(SizeMode::Size512kb)
                 || listing == "Cartridge Games Listings for file: old.bin\r\nSize: 512K Eprom (4 Games)\r\n"
                               "----------------------------------------------\r\n0 - ORBIT DASH\r\n1 - TILE TWISTER\r\n2 - ???\r\n3 - \r\n"

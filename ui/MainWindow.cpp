@@ -106,7 +106,7 @@ MainWindow::MainWindow(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     connect(&m_set, &CrtSet::slotStatusChanged, this, &MainWindow::showSlotStatus);
     connect(&m_set, &CrtSet::sizeModeChanged, this, &MainWindow::showSizeMode);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *focused) { highlightFocusedName(focused); });
-    m_set.setSizeMode(SizeMode::Size2mb);
+    m_set.setSizeMode(StartSizeMode);
 }
 
 MainWindow::~MainWindow()

@@ -3,6 +3,7 @@
 # checks its caption, client size and (given the desktop entry) its WM_CLASS, saves
 # a screenshot of the screen and ends the program and the server.
 # Usage: smoke-test.sh PROGRAM SCREENSHOT [DESKTOP_ENTRY]
+# With LAUNCHER set (wine), the program is started through it, with its own platform.
 set -euo pipefail
 
 program=$1
@@ -49,7 +50,11 @@ fi
 export DISPLAY=:$display
 xauth -q add "$DISPLAY" . "$cookie"
 
-QT_QPA_PLATFORM=xcb "$program" &
+if [ -n "${LAUNCHER:-}" ]; then
+    "$LAUNCHER" "$program" &
+else
+    QT_QPA_PLATFORM=xcb "$program" &
+fi
 pid=$!
 
 # Polls for the mapped window, 20 seconds at most.

@@ -182,4 +182,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestFileAccess)
-#include "tst_fileaccess.moc"
+#include "tst_fileaccess_posix.moc"

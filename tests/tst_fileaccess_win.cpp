@@ -1,0 +1,96 @@
+#include "FileWriter.h"
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+using namespace plakmund;
+
+// The writer's faults as Windows has them: device names and paths, streams,
+// read-only files, and an input behind another spelling of its path.
+class TestFileAccess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writes_data()
+    {
+        QTest::addColumn<QStringList>("targets"); // staged together, in a folder holding the files below
+        QTest::addColumn<QStringList>("inputs");  // files the command has read; %1: that folder
+        QTest::addColumn<QString>("replaced");    // the file that gets the new bytes; "": none
+        QTest::addColumn<QString>("reason");
+
+        const QStringList none;
+        QTest::newRow("a regular file") << QStringList{"old"} << none << "old" << "";
+        QTest::newRow("a missing folder") << QStringList{"missing/old"} << none << "" << "its folder does not exist";
+        QTest::newRow("a folder") << QStringList{"folder"} << none << "" << "it is a folder, not a file";
+        for (const QString &name : {"NUL", "con", "nul.bin", "COM1.txt", "LPT9", "Aux .bin", "PRN."})
+            QTest::addRow("the device name %s", qPrintable(name)) << QStringList{name} << none << ""
+                                                                  << QStringLiteral("Windows keeps the name \"%1\" for a device in every folder")
+                                                                         .arg(name.section(u'.', 0, 0).trimmed());
+        for (const QString &path : {"\\\\.\\C:", "//./pipe/plakmund", "\\\\?\\GLOBALROOT\\Device\\Null"})
+            QTest::addRow("the device path %s", qPrintable(path)) << QStringList{path} << none << "" << "it is a device path, not a file";
+        QTest::newRow("a stream of a file") << QStringList{"old:extra"} << none << "" << "a colon in its name makes it a stream of another file";
+        QTest::newRow("a read-only listing") << QStringList{"new", "readonly"} << none << "" << "it is read-only";
+        QTest::newRow("an input spelt otherwise") << QStringList{"OLD"} << QStringList{"%1\\.\\old"} << ""
+                                                  << "it is the same file as \"%1\\.\\old\", which the set was read from";
+        QTest::newRow("the listing's place taken by a folder") << QStringList{"old", "folder"} << none << "" << "it is a folder, not a file";
+    }
+
+    void writes()
+    {
+        QFETCH(QStringList, targets);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, replaced);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        folder.mkdir(QStringLiteral("folder"));
+        writeFile(folder.filePath(QStringLiteral("old")), pattern(200, 1));
+        writeFile(folder.filePath(QStringLiteral("readonly")), pattern(20, 2));
+        QFile::setPermissions(folder.filePath(QStringLiteral("readonly")), QFile::ReadOwner);
+        const auto writable = qScopeGuard([&] { QFile::setPermissions(folder.filePath(QStringLiteral("readonly")), QFile::WriteOwner); });
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+        const std::optional<FileFailure> failed = [&]() -> std::optional<FileFailure> {
+            FileWriter writer(inputs.replaceInStrings("%1", dir.path()));
+            for (const QString &target : targets) {
+                const QString file = QStringList{"image file", "listing file"}.at(targets.indexOf(target));
+                const bool absolute = target.startsWith(u'\\') || target.startsWith(u'/');
+                if (auto failed = writer.stage(file, absolute ? target : folder.filePath(target), pattern(150, 3)))
+                    return failed;
+            }
+            return writer.commit();
+        }();
+
+        QCOMPARE(failed ? failed->why.reason : QString(), QString(reason).replace("%1", dir.path()));
+        QMap<QString, QByteArray> expected = before;
+        if (!replaced.isEmpty())
+            expected[replaced] = pattern(150, 3);
+        QCOMPARE(snapshot(dir.path()), expected);
+    }
+
+    // Two commands saving the same image and listing at once leave a pair from one of them.
+    void pairsStayPairs()
+    {
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("games.bin")), listing = image + QStringLiteral("-list.txt");
+        const auto save = [&](char mark) {
+            FileWriter writer;
+            if (!writer.stage("image file", image, QByteArray(20000, mark)) && !writer.stage("listing file", listing, QByteArray(1, mark)))
+                writer.commit();
+        };
+        for (int round = 0; round < 100; ++round) {
+            std::thread other(save, 'B');
+            save('A');
+            other.join();
+            QCOMPARE(readFile(image).at(0), readFile(listing).at(0));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileAccess)
+#include "tst_fileaccess_win.moc"
