@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <thread>
 
 using namespace plakmund;
 
@@ -71,24 +70,6 @@ private slots:
         if (!replaced.isEmpty())
             expected[replaced] = pattern(150, 3);
         QCOMPARE(snapshot(dir.path()), expected);
-    }
-
-    // Two commands saving the same image and listing at once leave a pair from one of them.
-    void pairsStayPairs()
-    {
-        QTemporaryDir dir;
-        const QString image = dir.filePath(QStringLiteral("games.bin")), listing = image + QStringLiteral("-list.txt");
-        const auto save = [&](char mark) {
-            FileWriter writer;
-            if (!writer.stage("image file", image, QByteArray(20000, mark)) && !writer.stage("listing file", listing, QByteArray(1, mark)))
-                writer.commit();
-        };
-        for (int round = 0; round < 100; ++round) {
-            std::thread other(save, 'B');
-            save('A');
-            other.join();
-            QCOMPARE(readFile(image).at(0), readFile(listing).at(0));
-        }
     }
 };
 

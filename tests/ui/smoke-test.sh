@@ -51,15 +51,18 @@ export DISPLAY=:$display
 xauth -q add "$DISPLAY" . "$cookie"
 
 if [ -n "${LAUNCHER:-}" ]; then
+    # A Wine session that earlier tests started without a display would take the
+    # program in, and its windows would go nowhere: it ends first.
+    wineserver -w
     "$LAUNCHER" "$program" &
 else
     QT_QPA_PLATFORM=xcb "$program" &
 fi
 pid=$!
 
-# Polls for the mapped window, 20 seconds at most.
+# Polls for the mapped window, 60 seconds at most (Wine may start slowly).
 info=""
-for _ in $(seq 200); do
+for _ in $(seq 600); do
     kill -0 "$pid" 2>/dev/null || fail "the program ended before its window showed"
     info=$(xwininfo -name "$caption" 2>/dev/null || true)
     grep -q "Map State: IsViewable" <<<"$info" && break
