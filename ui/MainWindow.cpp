@@ -121,9 +121,19 @@ void MainWindow::focusSlotName(int index)
     // After a drop from another program this window is not the active one yet:
     // activating it brings the focus, and the highlight, to the box at once.
     activateWindow();
-    m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
-    // Also where the box already shows the name that the load sets next, such as "???".
-    m_txtCRTName.at(index)->selectAll();
+    // Moved once the load has set the name and the window is active again, so that a
+    // screen reader hears the box's focus after the text and the dialog's leaving, not before.
+    m_pendingFocus = index;
+    QTimer::singleShot(0, this, &MainWindow::movePendingFocus);
+}
+
+void MainWindow::movePendingFocus()
+{
+    if (m_pendingFocus < 0 || !isActiveWindow())
+        return;
+    SlotNameBox *box = m_txtCRTName.at(std::exchange(m_pendingFocus, -1));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void MainWindow::runCommand(const std::function<void()> &command)
@@ -163,6 +173,8 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         showTitleColour();
+    if (event->type() == QEvent::ActivationChange)
+        movePendingFocus();
     QWidget::changeEvent(event);
 }
 
