@@ -118,11 +118,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::focusSlotName(int index)
 {
-    // After a drop from another program this window is not the active one yet:
-    // activating it brings the focus, and the highlight, to the box at once.
+    // After a drop from another program, or a dialog, this window is not the active one yet.
     activateWindow();
-    // Moved once the load has set the name and the window is active again, so that a
-    // screen reader hears the box's focus after the text and the dialog's leaving, not before.
+    // The box takes the focus once the load has set the name and the window is active again:
+    // a screen reader then hears its focus after its text and the dialog's leaving, not before.
     m_pendingFocus = index;
     QTimer::singleShot(0, this, &MainWindow::movePendingFocus);
 }
