@@ -118,12 +118,21 @@ MainWindow::~MainWindow()
 
 void MainWindow::focusSlotName(int index)
 {
-    // After a drop from another program this window is not the active one yet:
-    // activating it brings the focus, and the highlight, to the box at once.
+    // After a drop from another program, or a dialog, this window is not the active one yet.
     activateWindow();
-    m_txtCRTName.at(index)->setFocus(Qt::OtherFocusReason);
-    // Also where the box already shows the name that the load sets next, such as "???".
-    m_txtCRTName.at(index)->selectAll();
+    // The box takes the focus once the load has set the name and the window is active again:
+    // a screen reader then hears its focus after its text and the dialog's leaving, not before.
+    m_pendingFocus = index;
+    QTimer::singleShot(0, this, &MainWindow::movePendingFocus);
+}
+
+void MainWindow::movePendingFocus()
+{
+    if (m_pendingFocus < 0 || !isActiveWindow())
+        return;
+    SlotNameBox *box = m_txtCRTName.at(std::exchange(m_pendingFocus, -1));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void MainWindow::runCommand(const std::function<void()> &command)
@@ -163,6 +172,8 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         showTitleColour();
+    if (event->type() == QEvent::ActivationChange)
+        movePendingFocus();
     QWidget::changeEvent(event);
 }
 

@@ -59,6 +59,8 @@ private:
     void showTitleColour();
     // Yellow for the name box that holds the focus, white for the one that had it.
     void highlightFocusedName(QWidget *focused);
+    // Gives the focus to the name box that focusSlotName chose, once this window is active.
+    void movePendingFocus();
 
     // The user's commands, each from its button (or, for a load, a drop).
     void loadCartridge(int slot);
@@ -80,6 +82,7 @@ private:
     std::array<QLabel *, SlotCount> m_picStatus{};
     QLabel *m_title = nullptr;
     int m_highlighted = -1; // the name box shown yellow, if any
+    int m_pendingFocus = -1; // the name box to take the focus, if any
     bool m_commandRunning = false;
     QList<QPair<int, QStringList>> m_waitingDrops; // slot and paths of drops during a command
     bool m_iconRequested = false;
