@@ -139,7 +139,7 @@ const QCommandLineOption OutputOption(QStringLiteral("output"),
                                       QStringLiteral("IMAGE"));
 const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Load the set and report, but write nothing."));
 const QCommandLineOption IntoOption(QStringLiteral("into"),
-                                    QStringLiteral("The folder for the games and the set file (default: a new folder IMAGE-games beside "
+                                    QStringLiteral("The folder for the games and the set file (default: a new folder IMAGE-split beside "
                                                    "the image, without its extension)."),
                                     QStringLiteral("DIR"));
 const QCommandLineOption HelpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Display this help and exit."));

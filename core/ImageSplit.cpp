@@ -36,7 +36,7 @@ Result<QStringList> listedNames(const QString &listingPath, SizeMode mode)
 QString defaultSplitFolder(const QString &imagePath)
 {
     const QFileInfo image(imagePath);
-    return QDir(image.path()).filePath(image.completeBaseName() + QStringLiteral("-games"));
+    return QDir(image.path()).filePath(image.completeBaseName() + QStringLiteral("-split"));
 }
 
 Result<SplitImage, FileFailure> splitImage(const QString &imagePath, const QString &folder, bool intoExisting)

@@ -383,7 +383,7 @@ private slots:
         const auto [split, splitReport] = runBuildProgram({"split", image});
         QCOMPARE(split, 0);
         QVERIFY2(splitReport.contains(QStringLiteral("slot %1 is blank").arg(slotNumberText(games - 2))), qPrintable(splitReport));
-        QCOMPARE(runBuildProgram({"--size", size, "--output", folder.filePath("again.bin"), folder.filePath("set-games/set.plk")}).first, 0);
+        QCOMPARE(runBuildProgram({"--size", size, "--output", folder.filePath("again.bin"), folder.filePath("set-split/set.plk")}).first, 0);
         QCOMPARE(readFile(folder.filePath("again.bin")), readFile(image));
         QCOMPARE(readFile(folder.filePath("again.bin-list.txt")).mid(44), readFile(image + "-list.txt").mid(42));
 
