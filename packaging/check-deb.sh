@@ -146,7 +146,7 @@ else
     mkdir -p "$files/folder"
     touch "$files/games.plk" "$files/OLD.PLK" "$files/notes.txt"
     while IFS='|' read -r line expected; do
-        actual=$(cd "$files" && bash --norc --noprofile -c '
+        actual=$(cd "$files" && PATH="$root/usr/bin:$PATH" bash --norc --noprofile -c '
             source "$1" && source "$2" || exit 1
             line=$3
             read -ra COMP_WORDS <<<"$line"
@@ -169,6 +169,10 @@ plakmund-build --output |OLD.PLK folder games.plk notes.txt
 plakmund-build --check |OLD.PLK folder games.plk
 plakmund-build --size 1mb g|games.plk
 plakmund-build --version |
+plakmund-build s|split
+plakmund-build split --|--help --into --version
+plakmund-build split --into |folder
+plakmund-build verify --|--help --size --version
 EOF
 fi
 
