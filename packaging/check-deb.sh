@@ -53,6 +53,8 @@ for binary in "$root"/usr/bin/*; do
     done
 done
 [ "$programs" -gt 0 ] || fail "no program in usr/bin"
+# Qt loads the window's platform plugins at run time; an install without recommends needs them named.
+[[ $depends_names == *" qt6-qpa-plugins "* ]] || fail "Depends does not name qt6-qpa-plugins, whose plugins open the window"
 
 # Icons: the desktop entry's Icon in the hicolor theme, a PNG at each size.
 for desktop in "$root"/usr/share/applications/*.desktop; do
