@@ -134,7 +134,4 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Architecture: CPack asks dpkg --print-architecture. Depends: dpkg-shlibdeps reads the
 # libraries the stripped program links and names the packages that provide them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window opens through a platform plugin (xcb, Wayland) that Qt loads at run time,
-# which dpkg-shlibdeps cannot see; libqt6gui6 only recommends it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 include(CPack)

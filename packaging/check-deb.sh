@@ -53,8 +53,14 @@ for binary in "$root"/usr/bin/*; do
     done
 done
 [ "$programs" -gt 0 ] || fail "no program in usr/bin"
-# Qt loads the window's platform plugins at run time; an install without recommends needs them named.
-[[ $depends_names == *" qt6-qpa-plugins "* ]] || fail "Depends does not name qt6-qpa-plugins, whose plugins open the window"
+# Qt loads the plugin that opens the window at run time, unseen by dpkg-shlibdeps: its package
+# must be a dependency too, or an install without recommends has no window.
+xcb=$(owner /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so)
+if [[ $depends_names == *" $xcb "* ]]; then
+    echo "the X11 platform plugin from $xcb"
+else
+    fail "the X11 platform plugin comes from ${xcb:-no package}, which Depends does not name"
+fi
 
 # Icons: the desktop entry's Icon in the hicolor theme, a PNG at each size.
 for desktop in "$root"/usr/share/applications/*.desktop; do
