@@ -115,13 +115,19 @@ void QtUserInterface::makeDialog()
 
 void QtUserInterface::forgetLastChoice()
 {
-    // In Qt's own dialog neither the name typed nor the entry selected in the list stays
-    // (selectFile ignores an empty name); a desktop's own dialog has neither widget.
     QLineEdit *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    if (!fileName)
+    if (fileName) {
+        // Qt's own dialog: neither the name typed nor the entry selected in the list stays
+        // (selectFile ignores an empty name).
+        fileName->clear();
+        m_dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"))->selectionModel()->clear();
         return;
-    fileName->clear();
-    m_dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"))->selectionModel()->clear();
+    }
+    // A desktop's own dialog (GTK's) is handed again the entry chosen before unless given another:
+    // a save dialog the folder itself, an empty name in it; an open dialog, which would go up
+    // to select a folder, a name in the folder that matches no entry.
+    const QString folder = m_dialog->directory().absolutePath() + u'/';
+    m_dialog->selectFile(m_dialog->acceptMode() == QFileDialog::AcceptSave ? folder : folder + QStringLiteral("no-such-file"));
 }
 
 void QtUserInterface::focusSlotName(int index)
