@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 namespace plakmund {
 
@@ -75,30 +76,58 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
 {
     // One dialog for the window's life, made when first needed: a new one for each
     // use would grow Qt's caches every time. Title, filter and file name are set
-    // afresh, so nothing but the folder carries over; an empty title leaves the
-    // dialog its default one for opening or saving.
-    if (!m_dialog) {
-        m_dialog = new QFileDialog(&m_window);
-        m_dialog->setOption(QFileDialog::HideNameFilterDetails);
-    }
-    m_dialog->setWindowTitle(request.title);
+    // afresh, so nothing but the folder carries over.
+    if (!m_dialog)
+        makeDialog();
     m_dialog->setAcceptMode(mode);
+    m_dialog->setWindowTitle(request.title.isEmpty() ? m_defaultTitles.at(mode) : request.title);
     m_dialog->setNameFilter(nameFilter(request.filter));
     m_dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    // selectFile ignores an empty name: the name typed last is cleared in Qt's
-    // own dialog, which has this box (a desktop's native dialog has none).
-    QLineEdit *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    if (fileName)
-        fileName->clear();
+    forgetLastChoice();
     const bool chosen = m_dialog->exec() == QDialog::Accepted && !m_dialog->selectedFiles().isEmpty();
     // The dialog only hides: a list of completions of the name typed, which the folder's
     // contents can bring up as it closes, must not stay on the screen.
+    QLineEdit *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     if (fileName && fileName->completer())
         fileName->completer()->popup()->hide();
     if (!chosen)
         return {};
     const QString path = m_dialog->selectedFiles().constFirst();
     return {path, QFileInfo(path).fileName()};
+}
+
+void QtUserInterface::makeDialog()
+{
+    // Qt's file dialog keeps its folders and history in Qt's settings, read as it is made
+    // and written as it goes; in the read-only resource tree it finds none and writes none.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
+    m_dialog = new QFileDialog(&m_window);
+    m_dialog->setOption(QFileDialog::HideNameFilterDetails);
+    // Qt gives a dialog its title for opening or saving only until another title is set,
+    // and again on a change of language: asked once here, in the user's language.
+    for (const QFileDialog::AcceptMode mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+        m_dialog->setAcceptMode(mode);
+        QEvent languageChange(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(m_dialog, &languageChange);
+        m_defaultTitles.at(mode) = m_dialog->windowTitle();
+    }
+}
+
+void QtUserInterface::forgetLastChoice()
+{
+    QLineEdit *fileName = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (fileName) {
+        // Qt's own dialog: neither the name typed nor the entry selected in the list stays
+        // (selectFile ignores an empty name).
+        fileName->clear();
+        m_dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"))->selectionModel()->clear();
+        return;
+    }
+    // A desktop's own dialog (GTK's) is handed again the entry chosen before unless given another:
+    // a save dialog the folder itself, an empty name in it; an open dialog, which would go up
+    // to select a folder, a name in the folder that matches no entry.
+    const QString folder = m_dialog->directory().absolutePath() + u'/';
+    m_dialog->selectFile(m_dialog->acceptMode() == QFileDialog::AcceptSave ? folder : folder + QStringLiteral("no-such-file"));
 }
 
 void QtUserInterface::focusSlotName(int index)

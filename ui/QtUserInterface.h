@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 
 namespace plakmund {
@@ -23,10 +24,13 @@ public:
 
 private:
     FileDialogResult showFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
+    void makeDialog();
+    void forgetLastChoice();
 
     QWidget &m_window;
     std::function<void(int)> m_moveFocus;
     QPointer<QFileDialog> m_dialog; // a child of the window, which owns it
+    std::array<QString, 2> m_defaultTitles; // Qt's own, by QFileDialog::AcceptMode
 };
 
 } // namespace plakmund

@@ -8,8 +8,10 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -313,22 +315,33 @@ private slots:
         QCOMPARE(shown, (QStringList{"#ffff00TA\r\nB2:OK OK Cancel", "0", "#ffff00TA\r\nB2:OK OK Cancel", "1",
                                      "#ffff00TA\r\nB2:&Yes &Yes &No", "2", "#ffff00TA\r\nB2:&Yes &Yes &No", "3"}));
 
-        // One file dialog, its filter shown by the description alone, and no name left from the use before.
+        // One file dialog, its filter shown by the description alone, Qt's own title where none is
+        // given; nothing of the use before stays but the folder, so Return opens nothing, and no
+        // settings file is left when the window closes.
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
         QFileDialog *first = nullptr;
-        for (const QString title : {"Save BIN Image", "Load Plakmund File"}) {
+        for (const QString title : {"Save BIN Image", ""}) {
             QTimer::singleShot(0, m_window.get(), [&] {
                 auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
                 auto *typed = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                auto *list = dialog->findChild<QListView *>(QStringLiteral("listView"));
                 shown = QStringList{dialog->windowTitle(), dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
-                                    typed->text(), first && first != dialog ? "another dialog" : "",
+                                    typed->text() + (list->selectionModel()->hasSelection() ? "selected" : ""), first && first != dialog ? "another dialog" : "",
                                     dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "no overwrite prompt" : ""};
-                first = dialog;
-                typed->setText(QStringLiteral("typed.bin"));
-                dialog->reject();
+                if (!first) { // the first time an entry is chosen in the list, then cancelled
+                    dialog->setDirectory(m_dir.path());
+                    list->setCurrentIndex(qobject_cast<QFileSystemModel *>(list->model())->index(game().toLocalFile()));
+                }
+                QTest::keyClick(typed, std::exchange(first, dialog) ? Qt::Key_Return : Qt::Key_Escape);
+                if (dialog->isVisible())
+                    dialog->reject();
             });
-            QCOMPARE(ui.showSaveDialog({title, {"Rom(.crt, .bin)", {"*.crt", "*.bin"}}, true}).path, QString());
-            QCOMPARE(shown, (QStringList{title, "Rom(.crt, .bin)", "", "", ""}));
+            const auto show = title.isEmpty() ? &QtUserInterface::showOpenDialog : &QtUserInterface::showSaveDialog;
+            QCOMPARE((ui.*show)({title, {"Rom(.crt, .bin)", {"*.crt", "*.bin"}}, true}).path, QString());
+            QCOMPARE(shown, (QStringList{title.isEmpty() ? "Open" : title, "Rom(.crt, .bin)", "", "", ""}));
         }
+        m_window.reset();
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("config"))));
     }
 };
 
