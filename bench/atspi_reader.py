@@ -28,6 +28,8 @@ EVENTS = [
     "object:active-descendant-changed",
 ]
 
+READ_ATTEMPTS = 5
+
 
 def describe(accessible):
     """What a screen reader speaks of one object; returns nothing, reads all."""
@@ -78,10 +80,14 @@ def answer_when_active():
         return
     Session.asked_role = None
     window = Session.active
-    try:
-        answer = f"{window.getRoleName()} {read_tree(window)} {window.name}"
-    except GLib.GError as error:
-        answer = f"failed {error.message}"
+    # A file list can change under the read, as the folder's listing comes in:
+    # the window is read again from its start, as a screen reader would.
+    for attempt in range(READ_ATTEMPTS):
+        try:
+            answer = f"{window.getRoleName()} {read_tree(window)} {window.name}"
+            break
+        except GLib.GError as error:
+            answer = f"failed {error.message}"
     print(answer, flush=True)
 
 
