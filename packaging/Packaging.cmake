@@ -134,4 +134,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Architecture: CPack asks dpkg --print-architecture. Depends: dpkg-shlibdeps reads the
 # libraries the stripped program links and names the packages that provide them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libqt6gui6 holds the X11 platform plugin; on Wayland the window opens natively, by
+# its app id, where Qt's Wayland plugin is installed, and through XWayland otherwise.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)
