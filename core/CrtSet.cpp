@@ -51,11 +51,11 @@ QString locatedFrom(const QString &location, const QString &folder)
     return location.isEmpty() || folder.isEmpty() ? location : QDir(folder).filePath(location);
 }
 
-void CrtSet::setSlotLocation(int index, const QString &location, const QString &folder)
+void CrtSet::setSlotLocation(int index, const QString &location, const QString &path)
 {
     CrtSlot &slot = m_slots.at(index);
     slot.location = location;
-    slot.path = locatedFrom(location, folder);
+    slot.path = path;
 }
 
 QString CrtSet::slotLocationFrom(int index, const QString &folder) const

@@ -75,8 +75,9 @@ public:
     void setSlotName(int index, const QString &name);
 
     QString slotLocation(int index) const { return m_slots.at(index).location; }
-    // A relative location is taken from folder, that of the set file it was read from.
-    void setSlotLocation(int index, const QString &location, const QString &folder = QString());
+    // path is the file the location names, where a set file's folder took a relative one.
+    void setSlotLocation(int index, const QString &location, const QString &path);
+    void setSlotLocation(int index, const QString &location) { setSlotLocation(index, location, location); }
     // Slot i's location as a set file in folder holds it so that it names the same
     // file: as it is where it still does, else relative where the file lies beneath
     // folder, else the full path.

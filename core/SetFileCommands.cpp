@@ -85,11 +85,10 @@ void loadCrtSet(CrtSet &set, UserInterface &ui)
 
     set.clearAll();
     set.setSetFileLocation(chosen.path);
-    const QString folder = QFileInfo(chosen.path).path();
     const QList<LoadedRecord> &records = loaded.value();
     for (int slot = 0; slot < records.size(); ++slot) {
         set.setSlotName(slot, records.at(slot).record.displayName);
-        set.setSlotLocation(slot, records.at(slot).record.location, folder);
+        set.setSlotLocation(slot, records.at(slot).record.location, records.at(slot).path);
     }
     ui.processPendingEvents();
     for (int slot = 0; slot < records.size(); ++slot)
