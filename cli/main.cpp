@@ -8,6 +8,7 @@
 #include "ImageFiles.h"
 #include "ImageSplit.h"
 #include "SetLoading.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -21,15 +22,20 @@ using namespace plakmund;
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // The chips read back are at most 8 Mbit; a dump far longer is no chip's.
 constexpr qint64 MaxDumpSize = 8 * 1024 * 1024;
 
-const char VersionText[] = "plakmund-build (Plakmund) " PLAKMUND_VERSION R"(
-Copyright (C) 2026 Plakmund developers
-License MIT: <https://opensource.org/licenses/MIT>
-This is free software: you are free to change and redistribute it.
-There is NO WARRANTY, to the extent permitted by law.
-)";
+QString versionInformation()
+{
+    return QStringLiteral("plakmund-build (Plakmund) " PLAKMUND_VERSION "\nCopyright (C) 2026 Plakmund developers\n")
+        + Text::tr("License MIT: <https://opensource.org/licenses/MIT>\n"
+                   "This is free software: you are free to change and redistribute it.\n"
+                   "There is NO WARRANTY, to the extent permitted by law.\n");
+}
 
 // Control and invisible format characters, which names and paths from a set file
 // may hold, are printed as escapes such as \x1b and \u202e, so that none of them
@@ -67,14 +73,14 @@ void printQtMessage(QtMsgType, const QMessageLogContext &, const QString &text)
 // "FILE[:LINE]: TEXT", the form compilers use.
 void printAbout(const QString &file, int line, const QString &text)
 {
-    printError((line ? QStringLiteral("%1:%2").arg(file).arg(line) : file) + QStringLiteral(": ") + text);
+    printError((line ? QStringLiteral("%1:%2").arg(file, QString::number(line)) : file) + QStringLiteral(": ") + text);
 }
 
 void printFailure(const FileFailure &failure)
 {
-    const QString action = failure.writing ? QStringLiteral("written") : QStringLiteral("read");
+    const QString text = failure.writing ? Text::tr("can not be written: %1") : Text::tr("can not be read: %1");
     const QString outcome = failure.outcome.isEmpty() ? QString() : QStringLiteral(". ") + failure.outcome;
-    printAbout(failure.path, failure.why.line, QStringLiteral("can not be %1: %2%3").arg(action, failure.why.reason, outcome));
+    printAbout(failure.path, failure.why.line, text.arg(failure.why.reason) + outcome);
 }
 
 // A set file's games as a fresh window would put them into an image of the given
@@ -84,7 +90,7 @@ std::optional<ImageFiles> imageOfSet(const QString &setPath, SizeMode mode)
 {
     const Result<QList<LoadedRecord>> loaded = loadSetFile(setPath);
     if (!loaded.ok()) {
-        printFailure(FileFailure{QStringLiteral("set file"), setPath, false, loaded.failure()});
+        printFailure(FileFailure{FileKind::SetFile, setPath, false, loaded.failure()});
         return std::nullopt;
     }
     bool whole = true;
@@ -98,10 +104,10 @@ std::optional<ImageFiles> imageOfSet(const QString &setPath, SizeMode mode)
             printAbout(setPath, slot + 1, missingCartridgeText(record.record.displayName));
             whole = false;
         } else if (record.found.outcome == Reinspection::Unreadable) {
-            printFailure(FileFailure{cartridgeFileWord(slot), record.path, false, {record.found.reason}});
+            printFailure(FileFailure{FileKind::CartridgeFile, record.path, false, {record.found.reason}, {}, slot});
             whole = false;
         } else if (slot >= games) {
-            printAbout(setPath, slot + 1, QStringLiteral("slot %1 \"%2\" is not in the image: %3 holds slots 0 to %4")
+            printAbout(setPath, slot + 1, Text::tr("slot %1 \"%2\" is not in the image: %3 holds slots 0 to %4", "%3: an EPROM size such as 1mb")
                                               .arg(slotNumberText(slot), record.record.displayName, sizeModeName(mode),
                                                    slotNumberText(games - 1)));
             whole = false;
@@ -131,44 +137,55 @@ struct Command {
     std::function<int(const QCommandLineParser &, const QStringList &)> run;
 };
 
-const QCommandLineOption SizeOption(QStringLiteral("size"),
-                                    QStringLiteral("The EPROM size: %1 (default: %2).").arg(sizeModeNamesText(), sizeModeName(StartSizeMode)),
-                                    QStringLiteral("SIZE"), sizeModeName(StartSizeMode));
-const QCommandLineOption OutputOption(QStringLiteral("output"),
-                                      QStringLiteral("The image file (default: SETFILE ending in .bin); its listing is IMAGE-list.txt beside it."),
-                                      QStringLiteral("IMAGE"));
-const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Load the set and report, but write nothing."));
-const QCommandLineOption IntoOption(QStringLiteral("into"),
-                                    QStringLiteral("The folder for the games and the set file (default: a new folder IMAGE-split beside "
-                                                   "the image, without its extension)."),
-                                    QStringLiteral("DIR"));
-const QCommandLineOption HelpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Display this help and exit."));
-const QCommandLineOption VersionOption({QStringLiteral("V"), QStringLiteral("version")}, QStringLiteral("Output version information and exit."));
+// The options, made once the user's language is known: their descriptions are the help's.
+struct Options {
+    QCommandLineOption size{QStringLiteral("size"),
+                            Text::tr("The EPROM size: %1 (default: %2).").arg(sizeModeNamesText(), sizeModeName(StartSizeMode)),
+                            QStringLiteral("SIZE"), sizeModeName(StartSizeMode)};
+    QCommandLineOption output{QStringLiteral("output"),
+                              Text::tr("The image file (default: SETFILE ending in .bin); its listing is IMAGE-list.txt beside it.",
+                                       "SETFILE, IMAGE: the arguments' names, as the usage line shows them"),
+                              QStringLiteral("IMAGE")};
+    QCommandLineOption check{QStringLiteral("check"), Text::tr("Load the set and report, but write nothing.")};
+    QCommandLineOption into{QStringLiteral("into"),
+                            Text::tr("The folder for the games and the set file (default: a new folder IMAGE-split beside "
+                                     "the image, without its extension)."),
+                            QStringLiteral("DIR")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, Text::tr("Display this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")}, Text::tr("Output version information and exit.")};
+};
+
+const Options &options()
+{
+    static const Options made;
+    return made;
+}
 
 int usageError(const QString &command, const QString &problem)
 {
     printError(problem);
-    std::fputs(qPrintable(QStringLiteral("Try 'plakmund-build %1--help' for more information.\n")
-                              .arg(command == QLatin1String("build") ? QString() : command + u' ')),
+    std::fputs(qPrintable(Text::tr("Try 'plakmund-build %1--help' for more information.", "%1: the command, if any, and a space")
+                              .arg(command == QLatin1String("build") ? QString() : command + u' ')
+                          + u'\n'),
                stderr);
     return 2;
 }
 
 std::optional<SizeMode> chosenSize(const QCommandLineParser &parser)
 {
-    return sizeModeNamed(parser.value(SizeOption));
+    return sizeModeNamed(parser.value(options().size));
 }
 
 int build(const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString &setPath = arguments.first();
-    const QString imagePath = parser.isSet(OutputOption) ? parser.value(OutputOption) : defaultImagePath(setPath);
+    const QString imagePath = parser.isSet(options().output) ? parser.value(options().output) : defaultImagePath(setPath);
     if (imagePath.isEmpty())
-        return usageError(QStringLiteral("build"), QStringLiteral("IMAGE must not be empty"));
+        return usageError(QStringLiteral("build"), Text::tr("IMAGE must not be empty"));
     std::optional<ImageFiles> image = imageOfSet(setPath, *chosenSize(parser));
     if (!image)
         return 1;
-    if (parser.isSet(CheckOption))
+    if (parser.isSet(options().check))
         return 0;
     image->path = imagePath;
     image->fileName = QFileInfo(imagePath).fileName();
@@ -182,8 +199,8 @@ int build(const QCommandLineParser &parser, const QStringList &arguments)
 int split(const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString &imagePath = arguments.first();
-    const bool into = parser.isSet(IntoOption);
-    const QString folder = into ? parser.value(IntoOption) : defaultSplitFolder(imagePath);
+    const bool into = parser.isSet(options().into);
+    const QString folder = into ? parser.value(options().into) : defaultSplitFolder(imagePath);
     const Result<SplitImage, FileFailure> split = splitImage(imagePath, folder, into && QFileInfo(folder).isDir());
     if (!split.ok()) {
         printFailure(split.failure());
@@ -191,14 +208,14 @@ int split(const QCommandLineParser &parser, const QStringList &arguments)
     }
     const SplitImage &done = split.value();
     if (!done.listingIgnored.isEmpty())
-        printError(QStringLiteral("%1-list.txt: not used for the names: %2").arg(imagePath, done.listingIgnored));
+        printError(Text::tr("%1-list.txt: not used for the names: %2").arg(imagePath, done.listingIgnored));
     for (const int slot : done.blankSlotsKept)
-        printTo(stdout, QStringLiteral("slot %1 is blank; it has a file all the same, so that the image builds again as it is")
+        printTo(stdout, Text::tr("slot %1 is blank; it has a file all the same, so that the image builds again as it is")
                             .arg(slotNumberText(slot)));
-    printTo(stdout, QStringLiteral("%1 image: %2 games, names from %3, set file %4")
-                        .arg(sizeModeName(done.mode))
-                        .arg(done.slotsWritten.size())
-                        .arg(done.names.isEmpty() ? QStringLiteral("nowhere (\"???\")") : done.names, done.setFile));
+    const QString games = QString::number(done.slotsWritten.size());
+    printTo(stdout, done.names.isEmpty()
+                        ? Text::tr("%1 image: %2 games, names from nowhere (\"???\"), set file %3").arg(sizeModeName(done.mode), games, done.setFile)
+                        : Text::tr("%1 image: %2 games, names from %3, set file %4").arg(sizeModeName(done.mode), games, done.names, done.setFile));
     return 0;
 }
 
@@ -210,64 +227,73 @@ int verify(const QCommandLineParser &parser, const QStringList &arguments)
         return 1;
     const Result<QByteArray> dump = readRegularFile(dumpPath, MaxDumpSize);
     if (!dump.ok()) {
-        printFailure(FileFailure{QStringLiteral("dump"), dumpPath, false, dump.failure()});
+        printFailure(FileFailure{FileKind::Dump, dumpPath, false, dump.failure()});
         return 1;
     }
     const DumpCheck check = checkDump(dump.value(), buildEpromImage(set->games));
     const QString size = sizeModeName(set->mode);
     if (check.dumpLength > check.imageLength)
-        printTo(stdout, QStringLiteral("the dump is %1 bytes, longer than the %2 image's %3: its first %3 bytes are compared")
+        printTo(stdout, Text::tr("the dump is %1 bytes, longer than the %2 image's %3: its first %3 bytes are compared")
                             .arg(check.dumpLength).arg(size).arg(check.imageLength));
     else if (check.dumpLength < check.imageLength)
-        printTo(stdout, QStringLiteral("the dump is %1 bytes, not the %2 image's %3: only the games it holds whole are compared")
+        printTo(stdout, Text::tr("the dump is %1 bytes, not the %2 image's %3: only the games it holds whole are compared")
                             .arg(check.dumpLength).arg(size).arg(check.imageLength));
     for (const AreaCheck &area : check.areas) {
-        const QString slot = QStringLiteral("slot %1 \"%2\": ").arg(slotNumberText(area.slot), set->names.at(area.slot));
-        if (area.differing == 0)
-            printTo(stdout, slot + (area.blankInImage ? QStringLiteral("same, blank") : QStringLiteral("same")));
+        const QString slot = slotNumberText(area.slot);
+        const QString &name = set->names.at(area.slot);
+        if (area.differing == 0 && area.blankInImage)
+            printTo(stdout, Text::tr("slot %1 \"%2\": same, blank").arg(slot, name));
+        else if (area.differing == 0)
+            printTo(stdout, Text::tr("slot %1 \"%2\": same").arg(slot, name));
         else if (area.blankInDump)
-            printTo(stdout, slot + QStringLiteral("blank in the dump, as an erased chip reads, but not in the image"));
+            printTo(stdout, Text::tr("slot %1 \"%2\": blank in the dump, as an erased chip reads, but not in the image").arg(slot, name));
         else
-            printTo(stdout, slot + QStringLiteral("differs in %1 of 16384 bytes, the first at offset %2 of the slot (0x%3 in the image)")
-                                       .arg(area.differing)
-                                       .arg(area.firstDifference)
-                                       .arg(qint64(set->games.size() - 1 - area.slot) * SlotDataSize + area.firstDifference, 0, 16));
+            printTo(stdout, Text::tr("slot %1 \"%2\": differs in %3 of 16384 bytes, the first at offset %4 of the slot (0x%5 in the image)")
+                                .arg(slot, name, QString::number(area.differing), QString::number(area.firstDifference),
+                                     QString::number(qint64(set->games.size() - 1 - area.slot) * SlotDataSize + area.firstDifference, 16)));
     }
     return check.allSame() ? 0 : 1;
 }
 
-const QList<Command> Commands{
-    {QStringLiteral("build"), QStringLiteral("SETFILE"),
-     QStringLiteral("Build the EPROM image of the set file SETFILE and its listing, as the window's Load CRT Set and Save BIN "
-                    "File do after a fresh start. Relative cartridge locations in SETFILE are taken from its folder. The "
-                    "exit status is 0 when the image holds every game of the set (with --check: when the set loaded without "
-                    "a message and every game fits the size), 1 when a file could not be read or written or a game does "
-                    "not fit, and then nothing is written."),
-     {SizeOption, OutputOption, CheckOption}, build},
-    {QStringLiteral("split"), QStringLiteral("IMAGE"),
-     QStringLiteral("Cut the EPROM image IMAGE (%1) into its games: a 16 KB file for each and a set file that builds the "
-                    "same image again, with the names from the listing IMAGE-list.txt where it fits, \"???\" otherwise. "
-                    "Exit status 0 when every file was written, 1 otherwise.")
-         .arg(sizeModeNamesText()),
-     {IntoOption}, split},
-    {QStringLiteral("verify"), QStringLiteral("DUMP SETFILE"),
-     QStringLiteral("Compare DUMP, a chip read back by the programmer, with the image SETFILE gives, one line for each game. "
-                    "Exit status 0 only when every byte of the image is the same in the dump."),
-     {SizeOption}, verify},
-};
+// The commands, made once the user's language is known.
+const QList<Command> &commands()
+{
+    static const QList<Command> made{
+        {QStringLiteral("build"), QStringLiteral("SETFILE"),
+         Text::tr("Build the EPROM image of the set file SETFILE and its listing, as the window's Load CRT Set and Save BIN "
+                  "File do after a fresh start. Relative cartridge locations in SETFILE are taken from its folder. The "
+                  "exit status is 0 when the image holds every game of the set (with --check: when the set loaded without "
+                  "a message and every game fits the size), 1 when a file could not be read or written or a game does "
+                  "not fit, and then nothing is written."),
+         {options().size, options().output, options().check}, build},
+        {QStringLiteral("split"), QStringLiteral("IMAGE"),
+         Text::tr("Cut the EPROM image IMAGE (%1) into its games: a 16 KB file for each and a set file that builds the "
+                  "same image again, with the names from the listing IMAGE-list.txt where it fits, \"???\" otherwise. "
+                  "Exit status 0 when every file was written, 1 otherwise.")
+             .arg(sizeModeNamesText()),
+         {options().into}, split},
+        {QStringLiteral("verify"), QStringLiteral("DUMP SETFILE"),
+         Text::tr("Compare DUMP, a chip read back by the programmer, with the image SETFILE gives, one line for each game. "
+                  "Exit status 0 only when every byte of the image is the same in the dump."),
+         {options().size}, verify},
+    };
+    return made;
+}
 
 QString helpOf(const Command &command, QCommandLineParser &parser)
 {
     // Qt's help, from the options' own descriptions, with the command in its usage line.
     QString help = parser.helpText();
-    const QString usage = QStringLiteral("Usage: plakmund-build %1[options] %2")
+    const QString usage = Text::tr("Usage: plakmund-build %1[options] %2", "%1: the command, if any, and a space; %2: its arguments")
                               .arg(command.name == QLatin1String("build") ? QString() : command.name + u' ', command.arguments);
     help.replace(0, help.indexOf(u'\n'), usage);
     if (command.name == QLatin1String("build")) {
-        help += QStringLiteral("\nCommands (plakmund-build COMMAND --help tells each):\n  build   the image of a set file, as without a command\n"
-                               "  split   an image's games as files and a set file\n  verify  a chip read back against a set\n");
+        help += u'\n'
+            + Text::tr("Commands (plakmund-build COMMAND --help tells each):\n  build   the image of a set file, as without a command\n"
+                       "  split   an image's games as files and a set file\n  verify  a chip read back against a set\n",
+                       "build, split, verify: the commands' names, which stay as they are");
     }
-    return help + QStringLiteral("\nReport bugs to: <plakmund@example.org>\n");
+    return help + u'\n' + Text::tr("Report bugs to: %1").arg(QStringLiteral("<plakmund@example.org>")) + u'\n';
 }
 
 } // namespace
@@ -277,37 +303,39 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("plakmund-build"));
     qInstallMessageHandler(printQtMessage);
+    installTranslations();
 
     // plakmund-build SETFILE, as scripts have always called it, is the build command.
     QStringList arguments = app.arguments();
-    auto command = std::find_if(Commands.begin(), Commands.end(), [&](const Command &c) { return c.name == arguments.value(1); });
-    if (command == Commands.end())
-        command = Commands.begin();
+    auto command = std::find_if(commands().begin(), commands().end(), [&](const Command &c) { return c.name == arguments.value(1); });
+    if (command == commands().end())
+        command = commands().begin();
     else
         arguments.removeAt(1);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(command->description);
     parser.addOptions(command->options);
-    parser.addOptions({HelpOption, VersionOption});
-    const QMap<QString, QString> argumentWords{{QStringLiteral("SETFILE"), QStringLiteral("A set file (.plk).")},
-                                               {QStringLiteral("IMAGE"), QStringLiteral("An EPROM image (.bin).")},
-                                               {QStringLiteral("DUMP"), QStringLiteral("A chip as the programmer read it back.")}};
+    parser.addOptions({options().help, options().version});
+    const QMap<QString, QString> argumentWords{{QStringLiteral("SETFILE"), Text::tr("A set file (.plk).")},
+                                               {QStringLiteral("IMAGE"), Text::tr("An EPROM image (.bin).")},
+                                               {QStringLiteral("DUMP"), Text::tr("A chip as the programmer read it back.")}};
     for (const QString &argument : command->arguments.split(u' '))
         parser.addPositionalArgument(argument, argumentWords.value(argument));
     if (!parser.parse(arguments))
         return usageError(command->name, parser.errorText());
-    if (parser.isSet(HelpOption) || parser.isSet(VersionOption)) {
-        std::fputs(qPrintable(parser.isSet(HelpOption) ? helpOf(*command, parser) : QString::fromUtf8(VersionText)), stdout);
+    if (parser.isSet(options().help) || parser.isSet(options().version)) {
+        std::fputs(qPrintable(parser.isSet(options().help) ? helpOf(*command, parser) : versionInformation()), stdout);
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
     const qsizetype wanted = command->arguments.count(u' ') + 1;
     if (positional.size() != wanted || positional.contains(QString()))
-        return usageError(command->name, QStringLiteral("give exactly %1").arg(command->arguments));
+        return usageError(command->name, Text::tr("give exactly %1", "%1: the arguments' names, such as 'DUMP SETFILE'").arg(command->arguments));
     const bool takesSize = std::any_of(command->options.begin(), command->options.end(),
-                                       [](const QCommandLineOption &option) { return option.names() == SizeOption.names(); });
+                                       [](const QCommandLineOption &option) { return option.names() == options().size.names(); });
     if (takesSize && !chosenSize(parser))
-        return usageError(command->name, QStringLiteral("the size \"%1\" is not %2").arg(parser.value(SizeOption), sizeModeNamesText()));
+        return usageError(command->name, Text::tr("the size \"%1\" is not %2", "%2: the EPROM sizes, such as '512kb, 1mb or 2mb'")
+                                                  .arg(parser.value(options().size), sizeModeNamesText()));
     return command->run(parser, positional);
 }

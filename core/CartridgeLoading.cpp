@@ -3,29 +3,37 @@
 #include "FileAccess.h"
 #include "FileFailure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plakmund {
 
 namespace {
 
-const QString SizeNoticeTitle = QStringLiteral("Cartridge File Size Notice!");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CartridgeLoading)
+};
+
+QString sizeNoticeTitle()
+{
+    return Text::tr("Cartridge File Size Notice!");
+}
 
 // The size notice: OK gives up, Cancel (or closing the box) loads anyway.
 bool userLoadsOddSizeAnyway(UserInterface &ui, qint64 length)
 {
     const QString text = QStringList{
-        QStringLiteral("Warning: The cartridge file size is: %1.").arg(length),
-        QStringLiteral("It should be 16,464(16K) or 8,272(8k) Bytes or less."),
-        QStringLiteral("If the file is larger than 16,464 bytes the file will not be loaded."),
-        QStringLiteral("Hit Cancel to load the cartridge file anyway."),
+        Text::tr("Warning: The cartridge file size is: %1.").arg(length),
+        Text::tr("It should be 16,464(16K) or 8,272(8k) Bytes or less."),
+        Text::tr("If the file is larger than 16,464 bytes the file will not be loaded."),
+        Text::tr("Hit Cancel to load the cartridge file anyway.", "Cancel: the message box's button"),
     }.join(QStringLiteral("\r\n"));
-    return ui.showMessage({text, MessageButtons::OkCancel, MessageIcon::None, SizeNoticeTitle}) != MessageAnswer::Ok;
+    return ui.showMessage({text, MessageButtons::OkCancel, MessageIcon::None, sizeNoticeTitle()}) != MessageAnswer::Ok;
 }
 
 bool userSaysItHasHeader(UserInterface &ui)
 {
-    return ui.showMessage({QStringLiteral("Does this cartridge have a header?"), MessageButtons::YesNo})
+    return ui.showMessage({Text::tr("Does this cartridge have a header?"), MessageButtons::YesNo})
         == MessageAnswer::Yes;
 }
 
@@ -35,7 +43,7 @@ CartridgeInspection inspectCartridgeFile(UserInterface &ui, const QString &path)
 {
     const Result<QByteArray> file = readRegularFile(path, MaxCartridgeFileSize);
     if (!file.ok()) {
-        reportFailure(ui, FileFailure{QStringLiteral("cartridge file"), path, false, file.failure()});
+        reportFailure(ui, FileFailure{FileKind::CartridgeFile, path, false, file.failure()});
         return {};
     }
 
@@ -48,8 +56,8 @@ CartridgeInspection inspectCartridgeFile(UserInterface &ui, const QString &path)
     case SizeClass::RawSize:
         break;
     case SizeClass::TooLarge:
-        ui.showMessage({QStringLiteral("Cartridge file can not be larger than 16kb for use on Kestrix!"),
-                        MessageButtons::Ok, MessageIcon::Exclamation, SizeNoticeTitle});
+        ui.showMessage({Text::tr("Cartridge file can not be larger than 16kb for use on Kestrix!", "Kestrix: the cartridge board"),
+                        MessageButtons::Ok, MessageIcon::Exclamation, sizeNoticeTitle()});
         return {};
     case SizeClass::OddSize:
         if (!userLoadsOddSizeAnyway(ui, bytes.size()))
@@ -78,7 +86,7 @@ void loadCartridgeIntoSlot(CrtSet &set, UserInterface &ui, const QString &path, 
 void loadCartridgeFromDialog(CrtSet &set, UserInterface &ui, int slot)
 {
     const FileDialogResult chosen = ui.showOpenDialog(
-        {QString(), {QStringLiteral("Cartridge Rom(.crt, .bin)"), {QStringLiteral("*.crt"), QStringLiteral("*.bin")}}});
+        {QString(), {Text::tr("Cartridge Rom(.crt, .bin)", "a file type in the file dialog"), {QStringLiteral("*.crt"), QStringLiteral("*.bin")}}});
     if (chosen.path.isEmpty())
         return;
     loadCartridgeIntoSlot(set, ui, chosen.path, slot);
@@ -91,12 +99,12 @@ void loadDroppedCartridge(CrtSet &set, UserInterface &ui, const QStringList &pat
 
     const QString &path = paths.first();
     if (QFileInfo(path).isDir()) {
-        ui.showMessage({QStringLiteral("Please load a Cartridge file not a directory")});
+        ui.showMessage({Text::tr("Please load a Cartridge file not a directory")});
         return;
     }
     const QString extension = path.right(3).toLower();
     if (extension != QLatin1String("crt") && extension != QLatin1String("bin")) {
-        ui.showMessage({QStringLiteral("This is not a Cartridge file (*.crt,*.bin)")});
+        ui.showMessage({Text::tr("This is not a Cartridge file (*.crt,*.bin)")});
         return;
     }
     loadCartridgeIntoSlot(set, ui, path, slot);

@@ -1,9 +1,18 @@
 #include "CrtSet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace plakmund {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CrtSet)
+};
+
+} // namespace
 
 QString slotNumberText(int index)
 {
@@ -16,13 +25,13 @@ QString statusTooltip(SlotStatus status)
     case SlotStatus::Empty:
         break;
     case SlotStatus::Ok:
-        return QStringLiteral("Ok");
+        return Text::tr("Ok", "a slot's status: the cartridge is fine");
     case SlotStatus::ExromWarning:
-        return QStringLiteral("EXROM Detected! Switch EXROM on Kestrix to Active(On)");
+        return Text::tr("EXROM Detected! Switch EXROM on Kestrix to Active(On)", "EXROM: a switch on the Kestrix board");
     case SlotStatus::UnknownSettings:
-        return QStringLiteral("Unknown Cartridge settings");
+        return Text::tr("Unknown Cartridge settings");
     case SlotStatus::UnknownDetails:
-        return QStringLiteral("Unknown Cartridge details.");
+        return Text::tr("Unknown Cartridge details.");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 #include "FileAccess_posix.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -11,20 +12,30 @@
 
 namespace plakmund {
 
+namespace {
+
+// The reasons are clauses that complete a sentence such as 'The image file "a.bin"
+// can not be written: ...'.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
+
+} // namespace
+
 QString systemReason(int error)
 {
     switch (error) {
     case ENOENT:
-        return QStringLiteral("it does not exist");
+        return Text::tr("it does not exist");
     case EACCES:
     case EPERM:
-        return QStringLiteral("you do not have permission to open it");
+        return Text::tr("you do not have permission to open it");
     case ELOOP:
-        return QStringLiteral("its path runs in a loop of symbolic links");
+        return Text::tr("its path runs in a loop of symbolic links");
     case ENOTDIR:
-        return QStringLiteral("a part of its path is not a folder");
+        return Text::tr("a part of its path is not a folder");
     case ENAMETOOLONG:
-        return QStringLiteral("its name is too long");
+        return Text::tr("its name is too long");
     default:
         return qt_error_string(error);
     }
@@ -34,7 +45,7 @@ QString notRegularReason(mode_t mode)
 {
     if (S_ISREG(mode))
         return {};
-    return S_ISDIR(mode) ? QStringLiteral("it is a folder, not a file") : QStringLiteral("it is not a regular file");
+    return S_ISDIR(mode) ? Text::tr("it is a folder, not a file") : Text::tr("it is not a regular file");
 }
 
 QByteArray nativePath(const QString &path)

@@ -1,11 +1,22 @@
 #include "FileAccess.h"
 #include "FileAccess_win.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QScopeGuard>
 
 namespace plakmund {
+
+namespace {
+
+// The reasons are clauses that complete a sentence such as 'The image file "a.bin"
+// can not be written: ...'.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
+
+} // namespace
 
 std::wstring windowsPath(const QString &path)
 {
@@ -31,27 +42,27 @@ QString systemReason(DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
-        return QStringLiteral("it does not exist");
+        return Text::tr("it does not exist");
     case ERROR_PATH_NOT_FOUND:
     case ERROR_BAD_NETPATH:
-        return QStringLiteral("its folder does not exist");
+        return Text::tr("its folder does not exist");
     case ERROR_ACCESS_DENIED:
-        return QStringLiteral("you do not have permission to open it");
+        return Text::tr("you do not have permission to open it");
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return QStringLiteral("another program is using it");
+        return Text::tr("another program is using it");
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-        return QStringLiteral("the disk is full");
+        return Text::tr("the disk is full");
     case ERROR_WRITE_PROTECT:
-        return QStringLiteral("its disk is write-protected");
+        return Text::tr("its disk is write-protected");
     case ERROR_FILENAME_EXCED_RANGE:
-        return QStringLiteral("its name is too long");
+        return Text::tr("its name is too long");
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-        return QStringLiteral("its name is not one Windows allows");
+        return Text::tr("its name is not one Windows allows");
     case ERROR_NOT_READY:
-        return QStringLiteral("its drive is not ready");
+        return Text::tr("its drive is not ready");
     default:
         return qt_error_string(int(error));
     }
@@ -61,30 +72,30 @@ QString deviceReason(const QString &path)
 {
     const QString native = QDir::toNativeSeparators(path);
     if (native.startsWith(QLatin1String("\\\\.\\")) || native.startsWith(QLatin1String("\\\\?\\GLOBALROOT"), Qt::CaseInsensitive))
-        return QStringLiteral("it is a device path, not a file");
+        return Text::tr("it is a device path, not a file");
     // The name, past the folders and a drive letter; Windows ignores spaces and dots at its end.
     QString name = native.section(u'\\', -1);
     if (name.size() > 1 && name.at(1) == u':')
         name = name.mid(2);
     if (name.contains(u':'))
-        return QStringLiteral("a colon in its name makes it a stream of another file");
+        return Text::tr("a colon in its name makes it a stream of another file");
     while (name.endsWith(u' ') || name.endsWith(u'.'))
         name.chop(1);
     static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]|CONIN\\$|CONOUT\\$) *(\\..*)?$"),
                                              QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch match = reserved.match(name); match.hasMatch())
-        return QStringLiteral("Windows keeps the name \"%1\" for a device in every folder").arg(match.captured(1));
+        return Text::tr("Windows keeps the name \"%1\" for a device in every folder").arg(match.captured(1));
     return {};
 }
 
 QString notRegularReason(HANDLE file)
 {
     if (::GetFileType(file) != FILE_TYPE_DISK)
-        return QStringLiteral("it is not a regular file");
+        return Text::tr("it is not a regular file");
     BY_HANDLE_FILE_INFORMATION information{};
     if (!::GetFileInformationByHandle(file, &information))
         return systemReason(::GetLastError());
-    return information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? QStringLiteral("it is a folder, not a file") : QString();
+    return information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? Text::tr("it is a folder, not a file") : QString();
 }
 
 bool fileExists(const QString &path)

@@ -42,21 +42,23 @@ public:
     FileWriter &operator=(const FileWriter &) = delete;
 
     // Checks the target at path and writes bytes completely to a temporary file
-    // beside it. file says what it is to the user ("image file").
-    std::optional<FileFailure> stage(const QString &file, const QString &path, const QByteArray &bytes);
+    // beside it. file says what it is to the user.
+    std::optional<FileFailure> stage(FileKind file, const QString &path, const QByteArray &bytes);
     // Makes the new folder at path, for files staged into it; it goes again where
-    // the writer ends without a commit. file says what it is to the user ("folder").
-    std::optional<FileFailure> stageFolder(const QString &file, const QString &path);
+    // the writer ends without a commit.
+    std::optional<FileFailure> stageFolder(FileKind file, const QString &path);
     // Renames every staged file over its target.
     std::optional<FileFailure> commit();
 
 private:
     // The failure of a staged file: nothing was changed.
-    static FileFailure failure(const QString &file, const QString &path, const QString &reason);
+    static FileFailure failure(FileKind file, const QString &path, const QString &reason);
     // Why a target that is the same file as input may not be replaced.
     static QString inputReason(const QString &input, const QString &path);
-    // The outcome of a commit whose rename failed after the files in replaced.
+    // The outcome of a commit whose rename failed after these files were replaced.
     static QString partlyReplaced(const QStringList &replaced);
+    // Why a target may not be replaced: the file staged before goes there.
+    static QString stagedBeforeReason(FileKind file, const QString &path);
 
     // The staged files and what the operating system needs of them.
     struct Private;
@@ -64,7 +66,7 @@ private:
 };
 
 // A single file through a FileWriter: staged and committed.
-std::optional<FileFailure> writeFile(const QString &file, const QString &path, const QByteArray &bytes,
+std::optional<FileFailure> writeFile(FileKind file, const QString &path, const QByteArray &bytes,
                                      const QStringList &inputs = {});
 
 } // namespace plakmund

@@ -2,6 +2,7 @@
 
 #include "FileAccess_posix.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -20,6 +21,12 @@
 namespace plakmund {
 
 namespace {
+
+// The reasons are clauses that complete a sentence such as 'The image file "a.bin"
+// can not be written: ...'.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
 
 // As many as the kernel follows in one path.
 constexpr int MaxSymbolicLinks = 40;
@@ -53,7 +60,10 @@ struct Target {
     std::optional<struct stat> status; // none where nothing has the name yet
 };
 
-const QString KernelFileSystemReason = QStringLiteral("it lies on a kernel file system, which holds devices and settings, not files");
+QString kernelFileSystemReason()
+{
+    return Text::tr("it lies on a kernel file system, which holds devices and settings, not files");
+}
 
 // Devices and the kernel's settings live under /dev and /sys, whatever is mounted
 // there (tmpfs and devtmpfs too); the kernel tells where an open file lies.
@@ -141,13 +151,13 @@ Result<Target> findTarget(const QString &path)
         if (::fstatat(folder.get(), part.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno == ENOENT && rest.isEmpty())
                 return Target{folder.release(), part, std::nullopt};
-            return Failure{errno == ENOENT ? QStringLiteral("its folder does not exist") : systemReason(errno)};
+            return Failure{errno == ENOENT ? Text::tr("its folder does not exist") : systemReason(errno)};
         }
         if (S_ISLNK(status.st_mode)) {
             if (++links > MaxSymbolicLinks)
                 return Failure{systemReason(ELOOP)};
             if (!mayFollow(folder.get(), status)) {
-                return Failure{QStringLiteral("the symbolic link \"%1\" lies in a shared folder and belongs to another user")
+                return Failure{Text::tr("the symbolic link \"%1\" lies in a shared folder and belongs to another user")
                                    .arg(QFile::decodeName(joined(shown, part)))};
             }
             QByteArray target(PATH_MAX, '\0');
@@ -178,12 +188,12 @@ QString createReason(int error)
     switch (error) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("you may not create files in its folder");
+        return Text::tr("you may not create files in its folder");
     case EROFS:
-        return QStringLiteral("its folder is on a read-only file system");
+        return Text::tr("its folder is on a read-only file system");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return Text::tr("the disk is full");
     default:
         return systemReason(error);
     }
@@ -198,7 +208,7 @@ QString writeAll(int descriptor, const QByteArray &bytes)
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG))
-            return QStringLiteral("only %1 of %2 bytes fitted on the disk").arg(done).arg(bytes.size());
+            return Text::tr("only %1 of %2 bytes fitted on the disk").arg(done).arg(bytes.size());
         if (written < 0)
             return systemReason(errno);
         done += written;
@@ -238,7 +248,7 @@ int takeTurn(const struct stat &folder)
 // Why a rename over a target was refused, in the user's words.
 QString replaceReason(int error)
 {
-    return error == EACCES || error == EPERM ? QStringLiteral("you may not replace it in its folder") : systemReason(error);
+    return error == EACCES || error == EPERM ? Text::tr("you may not replace it in its folder") : systemReason(error);
 }
 
 // Interrupting signals wait while temporary files exist, so that none is left behind.
@@ -255,7 +265,7 @@ sigset_t interruptingSignals()
 
 struct FileWriter::Private {
     struct Staged {
-        QString file;
+        FileKind file;
         QString path;
         int folder = -1;          // where the target lies, once links are followed
         QByteArray name;          // the target's name in that folder
@@ -286,16 +296,16 @@ FileWriter::~FileWriter()
     ::pthread_sigmask(SIG_SETMASK, &d->signalsBefore, nullptr);
 }
 
-std::optional<FileFailure> FileWriter::stageFolder(const QString &file, const QString &path)
+std::optional<FileFailure> FileWriter::stageFolder(FileKind file, const QString &path)
 {
     const QByteArray name = nativePath(path);
     if (name.isEmpty() || ::mkdir(name.constData(), 0777) != 0)
-        return failure(file, path, errno == EEXIST ? QStringLiteral("it exists already") : createReason(errno));
+        return failure(file, path, errno == EEXIST ? Text::tr("it exists already") : createReason(errno));
     d->folders << name;
     return std::nullopt;
 }
 
-std::optional<FileFailure> FileWriter::stage(const QString &file, const QString &path, const QByteArray &bytes)
+std::optional<FileFailure> FileWriter::stage(FileKind file, const QString &path, const QByteArray &bytes)
 {
     const Result<Target> found = findTarget(path);
     if (!found.ok())
@@ -303,23 +313,23 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
     const Target &target = found.value();
     Descriptor folder(target.folder);
     if (onKernelFileSystem(folder.get()))
-        return failure(file, path, KernelFileSystemReason);
+        return failure(file, path, kernelFileSystemReason());
 
     struct stat folderStatus {};
     ::fstat(folder.get(), &folderStatus);
     for (const Private::Staged &before : std::as_const(d->staged)) {
         struct stat beforeFolder {};
         if (::fstat(before.folder, &beforeFolder) == 0 && sameFile(beforeFolder, folderStatus) && before.name == target.name)
-            return failure(file, path, QStringLiteral("the %1 \"%2\" goes there").arg(before.file, before.path));
+            return failure(file, path, stagedBeforeReason(before.file, before.path));
     }
     if (target.status) {
         if (const QString reason = notRegularReason(target.status->st_mode); !reason.isEmpty())
             return failure(file, path, reason);
         if (!mayReplace(folderStatus, *target.status))
-            return failure(file, path, QStringLiteral("it lies in a shared folder and belongs to another user, who alone may replace it"));
+            return failure(file, path, Text::tr("it lies in a shared folder and belongs to another user, who alone may replace it"));
         const Descriptor existing(::openat(folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (onKernelFileSystem(existing.get()))
-            return failure(file, path, KernelFileSystemReason);
+            return failure(file, path, kernelFileSystemReason());
         for (const QString &input : std::as_const(d->inputs)) {
             struct stat inputStatus {};
             if (!input.isEmpty() && ::stat(nativePath(input).constData(), &inputStatus) == 0 && sameFile(inputStatus, *target.status))
@@ -366,7 +376,7 @@ std::optional<FileFailure> FileWriter::commit()
     ::fstat(first.folder, &folder);
     const Descriptor turn(takeTurn(folder));
     if (turn.get() < 0)
-        return failure(first.file, first.path, QStringLiteral("another save into its folder has not finished"));
+        return failure(first.file, first.path, Text::tr("another save into its folder has not finished"));
     QStringList replaced;
     for (Private::Staged &staged : d->staged) {
         if (::renameat(staged.folder, staged.temporaryName.constData(), staged.folder, staged.name.constData()) != 0) {
@@ -376,7 +386,7 @@ std::optional<FileFailure> FileWriter::commit()
             return failed;
         }
         staged.temporaryName.clear();
-        replaced << QStringLiteral("the %1 \"%2\"").arg(staged.file, staged.path);
+        replaced << fileNamed(staged.file, staged.path);
     }
     // The renames themselves reach the disk too, where the folder may be read.
     const Descriptor synced(::openat(first.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));

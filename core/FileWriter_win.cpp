@@ -2,6 +2,7 @@
 
 #include "FileAccess_win.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -11,6 +12,12 @@
 namespace plakmund {
 
 namespace {
+
+// The reasons are clauses that complete a sentence such as 'The image file "a.bin"
+// can not be written: ...'.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
 
 // Writers alive in this process; Ctrl+C and a closed console wait for them.
 std::atomic<int> writersAlive{0};
@@ -33,7 +40,7 @@ QString writeAll(HANDLE file, const QByteArray &bytes)
         if (!::WriteFile(file, bytes.constData() + done, DWORD(bytes.size() - done), &written, nullptr)) {
             const DWORD error = ::GetLastError();
             if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL)
-                return QStringLiteral("only %1 of %2 bytes fitted on the disk").arg(done).arg(bytes.size());
+                return Text::tr("only %1 of %2 bytes fitted on the disk").arg(done).arg(bytes.size());
             return systemReason(error);
         }
         done += written;
@@ -44,13 +51,13 @@ QString writeAll(HANDLE file, const QByteArray &bytes)
 // Why a folder took no new file, in the user's words.
 QString createReason(DWORD error)
 {
-    return error == ERROR_ACCESS_DENIED ? QStringLiteral("you may not create files in its folder") : systemReason(error);
+    return error == ERROR_ACCESS_DENIED ? Text::tr("you may not create files in its folder") : systemReason(error);
 }
 
 // Why a move over a target was refused, in the user's words.
 QString replaceReason(DWORD error)
 {
-    return error == ERROR_ACCESS_DENIED ? QStringLiteral("you may not replace it in its folder") : systemReason(error);
+    return error == ERROR_ACCESS_DENIED ? Text::tr("you may not replace it in its folder") : systemReason(error);
 }
 
 // Two commands writing into one folder take turns at their moves, so that an image
@@ -78,7 +85,7 @@ HANDLE takeTurn(const QString &folder)
 
 struct FileWriter::Private {
     struct Staged {
-        QString file;
+        FileKind file;
         QString path;
         QString target;    // the target's full path
         QString temporary; // the complete new file beside it
@@ -107,19 +114,19 @@ FileWriter::~FileWriter()
     --writersAlive;
 }
 
-std::optional<FileFailure> FileWriter::stageFolder(const QString &file, const QString &path)
+std::optional<FileFailure> FileWriter::stageFolder(FileKind file, const QString &path)
 {
     if (const QString reason = deviceReason(path); !reason.isEmpty())
         return failure(file, path, reason);
     if (!::CreateDirectoryW(windowsPath(path).c_str(), nullptr)) {
         const DWORD error = ::GetLastError();
-        return failure(file, path, error == ERROR_ALREADY_EXISTS ? QStringLiteral("it exists already") : createReason(error));
+        return failure(file, path, error == ERROR_ALREADY_EXISTS ? Text::tr("it exists already") : createReason(error));
     }
     d->folders << path;
     return std::nullopt;
 }
 
-std::optional<FileFailure> FileWriter::stage(const QString &file, const QString &path, const QByteArray &bytes)
+std::optional<FileFailure> FileWriter::stage(FileKind file, const QString &path, const QByteArray &bytes)
 {
     if (const QString reason = deviceReason(path); !reason.isEmpty())
         return failure(file, path, reason);
@@ -127,7 +134,7 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
     const QString target = info.absoluteFilePath();
     for (const Private::Staged &before : std::as_const(d->staged)) {
         if (before.target.compare(target, Qt::CaseInsensitive) == 0)
-            return failure(file, path, QStringLiteral("the %1 \"%2\" goes there").arg(before.file, before.path));
+            return failure(file, path, stagedBeforeReason(before.file, before.path));
     }
 
     const HANDLE existing = openExisting(target);
@@ -138,7 +145,7 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
         BY_HANDLE_FILE_INFORMATION information{};
         // Windows would refuse to move a file over it, after the image had been replaced.
         if (::GetFileInformationByHandle(existing, &information) && (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
-            return failure(file, path, QStringLiteral("it is read-only"));
+            return failure(file, path, Text::tr("it is read-only"));
         const std::optional<FileIdentity> identity = identityOf(existing);
         for (const QString &input : std::as_const(d->inputs)) {
             const HANDLE opened = input.isEmpty() || !deviceReason(input).isEmpty() ? INVALID_HANDLE_VALUE : openExisting(input);
@@ -163,7 +170,7 @@ std::optional<FileFailure> FileWriter::stage(const QString &file, const QString 
         error = ::GetLastError();
     }
     if (written == INVALID_HANDLE_VALUE)
-        return failure(file, path, error == ERROR_PATH_NOT_FOUND ? QStringLiteral("its folder does not exist") : createReason(error));
+        return failure(file, path, error == ERROR_PATH_NOT_FOUND ? Text::tr("its folder does not exist") : createReason(error));
     QString reason = writeAll(written, bytes);
     if (!::CloseHandle(written) && reason.isEmpty())
         reason = systemReason(::GetLastError());
@@ -184,7 +191,7 @@ std::optional<FileFailure> FileWriter::commit()
     const Private::Staged &first = d->staged.constFirst();
     const HANDLE turn = takeTurn(QFileInfo(first.target).path());
     if (!turn)
-        return failure(first.file, first.path, QStringLiteral("another save into its folder has not finished"));
+        return failure(first.file, first.path, Text::tr("another save into its folder has not finished"));
     const auto release = qScopeGuard([turn] {
         ::ReleaseMutex(turn);
         ::CloseHandle(turn);
@@ -199,7 +206,7 @@ std::optional<FileFailure> FileWriter::commit()
             return failed;
         }
         staged.temporary.clear();
-        replaced << QStringLiteral("the %1 \"%2\"").arg(staged.file, staged.path);
+        replaced << fileNamed(staged.file, staged.path);
     }
     d->folders.clear();
     return std::nullopt;

@@ -3,12 +3,24 @@
 #include "EpromImage.h"
 #include "ImageFiles.h"
 
+#include <QCoreApplication>
+
 namespace plakmund {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImageCommands)
+};
+
+} // namespace
 
 void saveBinFile(const CrtSet &set, UserInterface &ui)
 {
     const FileDialogResult chosen = ui.showSaveDialog(
-        {QStringLiteral("Save BIN Image"), {QStringLiteral("Binary Cartridge Image(.bin)"), {QStringLiteral("*.bin")}}, true});
+        {Text::tr("Save BIN Image", "the file dialog's title"),
+         {Text::tr("Binary Cartridge Image(.bin)", "a file type in the file dialog"), {QStringLiteral("*.bin")}},
+         true});
     if (chosen.path.isEmpty())
         return;
 

@@ -8,11 +8,16 @@
 #include "SetFile.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plakmund {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImageSplit)
+};
 
 // A listing is a few hundred bytes; this is far more than any.
 constexpr qint64 MaxListingSize = 64 * 1024;
@@ -27,7 +32,7 @@ Result<QStringList> listedNames(const QString &listingPath, SizeMode mode)
     if (!listed.ok())
         return listed.failure();
     if (listed.value().mode != mode)
-        return Failure{QStringLiteral("it lists a %1 image, not a %2 one").arg(sizeModeName(listed.value().mode), sizeModeName(mode))};
+        return Failure{Text::tr("it lists a %1 image, not a %2 one", "%1, %2: EPROM sizes such as 1mb").arg(sizeModeName(listed.value().mode), sizeModeName(mode))};
     return listed.value().displayNames;
 }
 
@@ -41,15 +46,16 @@ QString defaultSplitFolder(const QString &imagePath)
 
 Result<SplitImage, FileFailure> splitImage(const QString &imagePath, const QString &folder, bool intoExisting)
 {
-    const QString imageWord = QStringLiteral("image file");
     const Result<QByteArray> read = readRegularFile(imagePath, qint64(SlotCount) * SlotDataSize);
     if (!read.ok())
-        return FileFailure{imageWord, imagePath, false, read.failure()};
+        return FileFailure{FileKind::ImageFile, imagePath, false, read.failure()};
     const QByteArray &image = read.value();
     const std::optional<SizeMode> mode = sizeModeOfImage(image.size());
     if (!mode) {
-        return FileFailure{imageWord, imagePath, false,
-                           {QStringLiteral("it is %1 bytes long, which is no %2 image").arg(image.size()).arg(sizeModeNamesText())}};
+        return FileFailure{FileKind::ImageFile, imagePath, false,
+                           {Text::tr("it is %1 bytes long, which is no %2 image", "%2: the EPROM sizes, such as '512kb, 1mb or 2mb'")
+                                .arg(image.size())
+                                .arg(sizeModeNamesText())}};
     }
 
     SplitImage split{*mode};
@@ -61,8 +67,7 @@ Result<SplitImage, FileFailure> splitImage(const QString &imagePath, const QStri
             names = listed.value();
             split.names = listingPath;
         } else {
-            split.listingIgnored = listed.failure().line ? QStringLiteral("line %1: %2").arg(listed.failure().line).arg(listed.error())
-                                                         : listed.error();
+            split.listingIgnored = reasonWithLine(listed.failure());
         }
     }
 
@@ -75,13 +80,13 @@ Result<SplitImage, FileFailure> splitImage(const QString &imagePath, const QStri
 
     FileWriter writer({imagePath, listingPath});
     if (!intoExisting) {
-        if (std::optional<FileFailure> failed = writer.stageFolder(QStringLiteral("folder"), folder))
+        if (std::optional<FileFailure> failed = writer.stageFolder(FileKind::Folder, folder))
             return *failed;
     }
     QList<SetFileRecord> records;
     for (int slot = 0; slot < needed; ++slot) {
         const QString name = QStringLiteral("slot-%1.bin").arg(slotNumberText(slot));
-        if (std::optional<FileFailure> failed = writer.stage(QStringLiteral("game file"), QDir(folder).filePath(name), area(slot).toByteArray()))
+        if (std::optional<FileFailure> failed = writer.stage(FileKind::GameFile, QDir(folder).filePath(name), area(slot).toByteArray()))
             return *failed;
         records << SetFileRecord{names.value(slot, QStringLiteral("???")), name};
         split.slotsWritten << slot;
@@ -89,7 +94,7 @@ Result<SplitImage, FileFailure> splitImage(const QString &imagePath, const QStri
             split.blankSlotsKept << slot;
     }
     split.setFile = QDir(folder).filePath(QFileInfo(imagePath).completeBaseName() + QStringLiteral(".plk"));
-    if (std::optional<FileFailure> failed = writer.stage(QStringLiteral("set file"), split.setFile, writeSetFile(records)))
+    if (std::optional<FileFailure> failed = writer.stage(FileKind::SetFile, split.setFile, writeSetFile(records)))
         return *failed;
     if (std::optional<FileFailure> failed = writer.commit())
         return *failed;

@@ -4,12 +4,18 @@
 #include "TextFile.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plakmund {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Listing)
+};
+
+// The listing's own lines, the same in every language.
 const QString Rule = QString(46, u'-');
 const QString Heading = QStringLiteral("Cartridge Games Listings for file: ");
 const QString Credit = QStringLiteral("Created with Drennik's Plakmund ");
@@ -42,28 +48,28 @@ Result<ListedImage> readListing(QByteArrayView bytes)
         lines.removeLast();
     ListedImage listed;
     if (lines.isEmpty() || !lines.first().startsWith(Heading))
-        return Failure{QStringLiteral("it does not begin as a listing does"), 1};
+        return Failure{Text::tr("it does not begin as a listing does"), 1};
     listed.imageFileName = lines.first().mid(Heading.size());
     const QList<SizeMode> modes = sizeModes();
     const auto mode = std::find_if(modes.begin(), modes.end(), [&](SizeMode m) { return sizeListingLine(m) == lines.value(1); });
     if (mode == modes.end())
-        return Failure{QStringLiteral("it names no EPROM size"), 2};
+        return Failure{Text::tr("it names no EPROM size"), 2};
     listed.mode = *mode;
     const int games = activeSlotCount(listed.mode);
     if (lines.size() != games + 5)
-        return Failure{QStringLiteral("it has %1 lines, not the %2 of a listing of %3 games").arg(lines.size()).arg(games + 5).arg(games)};
+        return Failure{Text::tr("it has %1 lines, not the %2 of a listing of %3 games").arg(lines.size()).arg(games + 5).arg(games)};
     for (int index : {2, games + 3}) {
         if (lines.at(index) != Rule)
-            return Failure{QStringLiteral("a line of dashes belongs here"), index + 1};
+            return Failure{Text::tr("a line of dashes belongs here"), index + 1};
     }
     for (int slot = 0; slot < games; ++slot) {
         const QString number = slotNumberText(slot) + QStringLiteral(" - ");
         if (!lines.at(slot + 3).startsWith(number))
-            return Failure{QStringLiteral("slot %1's line must begin with \"%2\"").arg(slotNumberText(slot), number), slot + 4};
+            return Failure{Text::tr("slot %1's line must begin with \"%2\"").arg(slotNumberText(slot), number), slot + 4};
         listed.displayNames << lines.at(slot + 3).mid(number.size());
     }
     if (!lines.last().startsWith(Credit))
-        return Failure{QStringLiteral("its last line is not the program's"), int(lines.size())};
+        return Failure{Text::tr("its last line is not the program's"), int(lines.size())};
     return listed;
 }
 

@@ -2,18 +2,31 @@
 
 #include "TextFile.h"
 
+#include <QCoreApplication>
+
 namespace plakmund {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SetFile)
+};
+
+// Why a field is not a quoted one: it does not begin with a double quote, or has
+// no closing one.
+struct FieldFaults {
+    QString unquoted;
+    QString unclosed;
+};
+
 // One quoted field at pos; on success pos is just past its closing quote.
-Result<QString> readQuotedField(QStringView line, qsizetype &pos, const QString &field)
+Result<QString> readQuotedField(QStringView line, qsizetype &pos, const FieldFaults &faults)
 {
     if (pos >= line.size() || line.at(pos) != u'"')
-        return Failure{QStringLiteral("the %1 is not in double quotes").arg(field)};
+        return Failure{faults.unquoted};
     const qsizetype closing = line.indexOf(u'"', pos + 1);
     if (closing < 0)
-        return Failure{QStringLiteral("the %1 has no closing double quote").arg(field)};
+        return Failure{faults.unclosed};
     const QString text = line.mid(pos + 1, closing - pos - 1).toString();
     pos = closing + 1;
     return text;
@@ -22,22 +35,22 @@ Result<QString> readQuotedField(QStringView line, qsizetype &pos, const QString 
 Result<SetFileRecord> readRecord(QStringView line)
 {
     if (line.isEmpty())
-        return Failure{QStringLiteral("the line is blank")};
+        return Failure{Text::tr("the line is blank")};
     if (line.contains(u'\r'))
-        return Failure{QStringLiteral("the line holds a stray carriage return")};
+        return Failure{Text::tr("the line holds a stray carriage return")};
 
     qsizetype pos = 0;
-    const Result<QString> name = readQuotedField(line, pos, QStringLiteral("name"));
+    const Result<QString> name = readQuotedField(line, pos, {Text::tr("the name is not in double quotes"), Text::tr("the name has no closing double quote")});
     if (!name.ok())
         return name.failure();
     if (pos >= line.size() || line.at(pos) != u',')
-        return Failure{QStringLiteral("a comma must follow the name's closing double quote")};
+        return Failure{Text::tr("a comma must follow the name's closing double quote")};
     ++pos;
-    const Result<QString> location = readQuotedField(line, pos, QStringLiteral("location"));
+    const Result<QString> location = readQuotedField(line, pos, {Text::tr("the location is not in double quotes"), Text::tr("the location has no closing double quote")});
     if (!location.ok())
         return location.failure();
     if (pos != line.size())
-        return Failure{QStringLiteral("text follows the location's closing double quote")};
+        return Failure{Text::tr("text follows the location's closing double quote")};
     return SetFileRecord{name.value(), location.value()};
 }
 
@@ -77,7 +90,7 @@ Result<QList<SetFileRecord>> readSetFile(const QByteArray &bytes)
             line.chop(1);
         // One record to a slot.
         if (records.size() == SlotCount)
-            return Failure{QStringLiteral("a set holds at most %1 records").arg(SlotCount), index + 1};
+            return Failure{Text::tr("a set holds at most %1 records").arg(SlotCount), index + 1};
         const Result<SetFileRecord> record = readRecord(line);
         if (!record.ok())
             return Failure{record.error(), index + 1};

@@ -4,14 +4,21 @@
 #include "SetFile.h"
 #include "SetLoading.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plakmund {
 
 namespace {
 
-const FileFilter SetFileFilter{QStringLiteral("Plakmund File(.plk)"), {QStringLiteral("*.plk")}};
-const QString SetFileWord = QStringLiteral("set file");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SetFileCommands)
+};
+
+FileFilter setFileFilter()
+{
+    return {Text::tr("Plakmund File(.plk)", "a file type in the file dialog"), {QStringLiteral("*.plk")}};
+}
 
 // Slot i, filled from its record, takes what its cartridge file holds now.
 void applyReinspection(CrtSet &set, UserInterface &ui, int slot, const Reinspection &found)
@@ -25,7 +32,7 @@ void applyReinspection(CrtSet &set, UserInterface &ui, int slot, const Reinspect
         break;
     }
     case Reinspection::Unreadable:
-        reportFailure(ui, FileFailure{cartridgeFileWord(slot), set.cartridgePath(slot), false, {found.reason}});
+        reportFailure(ui, FileFailure{FileKind::CartridgeFile, set.cartridgePath(slot), false, {found.reason}, {}, slot});
         break;
     case Reinspection::Read:
         set.setSlotStatus(slot, found.status);
@@ -40,7 +47,7 @@ void applyReinspection(CrtSet &set, UserInterface &ui, int slot, const Reinspect
 
 void saveCrtSet(CrtSet &set, UserInterface &ui)
 {
-    const FileDialogResult chosen = ui.showSaveDialog({QStringLiteral("Save Plakmund File"), SetFileFilter, true});
+    const FileDialogResult chosen = ui.showSaveDialog({Text::tr("Save Plakmund File", "the file dialog's title"), setFileFilter(), true});
     if (chosen.path.isEmpty())
         return;
 
@@ -53,33 +60,34 @@ void saveCrtSet(CrtSet &set, UserInterface &ui)
             continue;
         records << record;
         if (storableInSetFile(record.displayName) != record.displayName)
-            changed << QStringLiteral("the name of slot ") + slotNumberText(slot);
+            changed << Text::tr("the name of slot %1").arg(slotNumberText(slot));
         if (storableInSetFile(record.location) != record.location)
-            changed << QStringLiteral("the location of slot ") + slotNumberText(slot);
+            changed << Text::tr("the location of slot %1").arg(slotNumberText(slot));
     }
 
-    if (const std::optional<FileFailure> failed = writeFile(SetFileWord, chosen.path, writeSetFile(records), set.cartridgePaths())) {
+    if (const std::optional<FileFailure> failed = writeFile(FileKind::SetFile, chosen.path, writeSetFile(records), set.cartridgePaths())) {
         reportFailure(ui, *failed);
         return;
     }
     set.setSetFileLocation(chosen.path);
     if (!changed.isEmpty()) {
-        reportFailure(ui, QStringLiteral("The set file \"%1\" was saved, but a set file can not hold double quotes or line "
-                                         "breaks: in it they became apostrophes and spaces in %2. The window keeps them.")
+        reportFailure(ui, Text::tr("The set file \"%1\" was saved, but a set file can not hold double quotes or line "
+                                   "breaks: in it they became apostrophes and spaces in %2. The window keeps them.",
+                                   "%2: a list such as 'the name of slot 3, the location of slot A'")
                               .arg(chosen.path, changed.join(QStringLiteral(", "))));
     }
 }
 
 void loadCrtSet(CrtSet &set, UserInterface &ui)
 {
-    const FileDialogResult chosen = ui.showOpenDialog({QStringLiteral("Load Plakmund File"), SetFileFilter});
+    const FileDialogResult chosen = ui.showOpenDialog({Text::tr("Load Plakmund File", "the file dialog's title"), setFileFilter()});
     if (chosen.path.isEmpty())
         return;
 
     // The whole file is read and checked before any slot changes.
     const Result<QList<LoadedRecord>> loaded = loadSetFile(chosen.path);
     if (!loaded.ok()) {
-        reportFailure(ui, FileFailure{SetFileWord, chosen.path, false, loaded.failure()});
+        reportFailure(ui, FileFailure{FileKind::SetFile, chosen.path, false, loaded.failure()});
         return;
     }
 

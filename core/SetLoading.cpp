@@ -2,11 +2,16 @@
 
 #include "FileAccess.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plakmund {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SetLoading)
+};
 
 // Sixteen records of two long paths each stay far below this.
 constexpr qint64 MaxSetFileSize = 1024 * 1024;
@@ -19,7 +24,7 @@ Result<QList<SetFileRecord>> readSetFileAt(const QString &path)
     if (!bytes.ok())
         return bytes.failure();
     if (bytes.value().size() > MaxSetFileSize)
-        return Failure{QStringLiteral("it is longer than 1 MiB, far too long for a set file")};
+        return Failure{Text::tr("it is longer than 1 MiB, far too long for a set file")};
     return readSetFile(bytes.value());
 }
 
@@ -54,12 +59,7 @@ Result<QList<LoadedRecord>> loadSetFile(const QString &path)
 
 QString missingCartridgeText(const QString &displayName)
 {
-    return QStringLiteral("The Cartridge File ") + displayName + QStringLiteral(" is missing!");
-}
-
-QString cartridgeFileWord(int slot)
-{
-    return QStringLiteral("cartridge file for slot ") + slotNumberText(slot);
+    return Text::tr("The Cartridge File %1 is missing!", "%1: the slot's name").arg(displayName);
 }
 
 } // namespace plakmund

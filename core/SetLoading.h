@@ -42,7 +42,4 @@ Result<QList<LoadedRecord>> loadSetFile(const QString &path);
 // The message for a cartridge file that is gone; it names the slot's name.
 QString missingCartridgeText(const QString &displayName);
 
-// What slot i's cartridge file is to the user, in a message that it could not be read.
-QString cartridgeFileWord(int slot);
-
 } // namespace plakmund

@@ -3,6 +3,8 @@
 #include "CrtSet.h"
 #include "Version.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -10,12 +12,16 @@ namespace plakmund {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SizeMode)
+};
+
 // Everything that depends on the EPROM size.
 struct SizeFacts {
     SizeMode mode;
     int games;
     QStringView name;
-    QStringView listingLine;
+    QStringView listingLine; // the same in every language
 };
 
 constexpr SizeFacts Sizes[] = {
@@ -68,7 +74,8 @@ QString sizeModeNamesText()
     QStringList names;
     for (const SizeFacts &facts : Sizes)
         names << facts.name.toString();
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + names.last();
+    const QString last = names.takeLast();
+    return Text::tr("%1 or %2", "a choice: '512kb, 1mb' or '2mb'").arg(names.join(QStringLiteral(", ")), last);
 }
 
 std::optional<SizeMode> sizeModeNamed(const QString &name)
@@ -82,7 +89,8 @@ std::optional<SizeMode> sizeModeNamed(const QString &name)
 
 QString windowCaption(SizeMode mode)
 {
-    return programTitle() + u' ' + versionText() + QStringLiteral(" | Size: ") + sizeModeName(mode);
+    return Text::tr("%1 %2 | Size: %3", "the window's caption: the program's name, its version and the EPROM size")
+        .arg(programTitle(), versionText(), sizeModeName(mode));
 }
 
 } // namespace plakmund

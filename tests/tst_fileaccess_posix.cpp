@@ -111,7 +111,7 @@ private slots:
         const std::optional<FileFailure> failed = [&]() -> std::optional<FileFailure> {
             FileWriter writer(inputs.replaceInStrings("%1", dir.path()));
             for (const QString &target : targets) {
-                const QString file = QStringList{"image file", "listing file"}.at(targets.indexOf(target));
+                const FileKind file = targets.indexOf(target) == 0 ? FileKind::ImageFile : FileKind::ListingFile;
                 if (auto failed = writer.stage(file, target.startsWith(u'/') ? target : folder.filePath(target), pattern(150, 3)))
                     return failed;
             }
@@ -136,7 +136,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray old = QFile::encodeName(writeFile(dir.filePath(QStringLiteral("old")), "old"));
         QVERIFY(::chmod(old.constData(), 06755) == 0 && ::seteuid(0) == 0);
-        const bool written = !plakmund::writeFile("image file", QFile::decodeName(old), "new");
+        const bool written = !plakmund::writeFile(FileKind::ImageFile, QFile::decodeName(old), "new");
         struct stat status {};
         QVERIFY(::stat(old.constData(), &status) == 0 && ::seteuid(m_nobody->pw_uid) == 0 && written);
         QCOMPARE(status.st_mode & 07777, 0755u);
@@ -152,7 +152,7 @@ private slots:
         const QString image = dir.filePath(QStringLiteral("blind/games.bin")), listing = image + QStringLiteral("-list.txt");
         const auto save = [&](char mark) {
             FileWriter writer;
-            if (!writer.stage("image file", image, QByteArray(20000, mark)) && !writer.stage("listing file", listing, QByteArray(1, mark)))
+            if (!writer.stage(FileKind::ImageFile, image, QByteArray(20000, mark)) && !writer.stage(FileKind::ListingFile, listing, QByteArray(1, mark)))
                 writer.commit();
         };
         for (int round = 0; round < 100; ++round) {
@@ -171,7 +171,7 @@ private slots:
         QTemporaryDir dir;
         {
             FileWriter writer;
-            QVERIFY(!writer.stage("image file", dir.filePath(QStringLiteral("games.bin")), "image"));
+            QVERIFY(!writer.stage(FileKind::ImageFile, dir.filePath(QStringLiteral("games.bin")), "image"));
             ::raise(SIGINT);
             QCOMPARE(interrupted, 0);
         }

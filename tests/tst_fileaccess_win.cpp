@@ -57,7 +57,7 @@ private slots:
         const std::optional<FileFailure> failed = [&]() -> std::optional<FileFailure> {
             FileWriter writer(inputs.replaceInStrings("%1", dir.path()));
             for (const QString &target : targets) {
-                const QString file = QStringList{"image file", "listing file"}.at(targets.indexOf(target));
+                const FileKind file = targets.indexOf(target) == 0 ? FileKind::ImageFile : FileKind::ListingFile;
                 const bool absolute = target.startsWith(u'\\') || target.startsWith(u'/');
                 if (auto failed = writer.stage(file, absolute ? target : folder.filePath(target), pattern(150, 3)))
                     return failed;

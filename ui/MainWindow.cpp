@@ -68,11 +68,6 @@ QStringView statusPictureName(SlotStatus status)
     return {};
 }
 
-// What a status means, in words for the tooltip and for screen readers.
-QString statusText(SlotStatus status)
-{
-    return status == SlotStatus::Empty ? QStringLiteral("No cartridge") : statusTooltip(status);
-}
 
 // A forced background with a text colour to match, whatever the desktop's palette.
 // Only these two are set, so the box follows the desktop in everything else.
@@ -204,14 +199,14 @@ void MainWindow::createSlotRows()
         const QString slot = slotNumberText(i);
         QPushButton *load = keyboardButton(placed(new QPushButton(m_folderIcon, QString(), this), u"cmdLoadCRT", i));
         load->setIconSize(IconSize);
-        load->setToolTip(QStringLiteral("Load cartridge into slot ") + slot);
+        load->setToolTip(tr("Load cartridge into slot %1").arg(slot));
         load->setAccessibleName(load->toolTip());
         connect(load, &QPushButton::clicked, this, [this, i] { loadCartridge(i); });
         m_cmdLoadCRT[i] = load;
 
         SlotNameBox *name = placed(new SlotNameBox(this), u"txtCRTName", i);
         name->setFont(nameFont);
-        name->setAccessibleName(QStringLiteral("Slot %1 name").arg(slot));
+        name->setAccessibleName(tr("Slot %1 name").arg(slot));
         name->installEventFilter(this);
         // What the user types is the slot's display name at once.
         connect(name, &QLineEdit::textEdited, this, [this, i](const QString &text) { m_set.setSlotName(i, text); });
@@ -226,19 +221,19 @@ void MainWindow::createSlotRows()
 void MainWindow::createTitleAndPicture()
 {
     auto *frame = placed(new QGroupBox(this), u"Frame2");
-    frame->setAccessibleName(QStringLiteral("Title"));
+    frame->setAccessibleName(tr("Title", "the frame around the program's name"));
     m_title = placed(new QLabel(programTitle(), frame), u"Label2");
     m_title->setFont(sansFont(12, QFont::Bold));
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setWordWrap(true);
-    m_title->setAccessibleDescription(QStringLiteral("The program's name"));
+    m_title->setAccessibleDescription(tr("The program's name"));
     showTitleColour();
 
     auto *board = placed(new QLabel(this), u"Picture1");
     board->setFrameStyle(QFrame::Box | QFrame::Plain);
     board->setPixmap(boardPicture(m_pixelRatio));
-    board->setAccessibleName(QStringLiteral("Cartridge board"));
-    board->setAccessibleDescription(QStringLiteral("Photograph of the Kestrix board: its EPROM, switches, LEDs and edge connector"));
+    board->setAccessibleName(tr("Cartridge board"));
+    board->setAccessibleDescription(tr("Photograph of the Kestrix board: its EPROM, switches, LEDs and edge connector"));
 }
 
 void MainWindow::createCommands()
@@ -246,7 +241,7 @@ void MainWindow::createCommands()
     // Opaque, as it covers the lower edge of the board picture.
     auto *frame = placed(new QGroupBox(this), u"Frame1");
     frame->setAutoFillBackground(true);
-    frame->setAccessibleName(QStringLiteral("Commands"));
+    frame->setAccessibleName(tr("Commands"));
     struct Command {
         QStringView name;
         QString caption;
@@ -255,21 +250,22 @@ void MainWindow::createCommands()
         void (MainWindow::*handler)();
     };
     const Command commands[] = {
-        {u"cmdLoadPLK", QStringLiteral("Load CRT Set"), m_folderIcon, QKeySequence::Open, &MainWindow::loadCrtSet},
-        {u"Command1", QStringLiteral("Save CRT Set"), commandIcon(u"save-set"), QKeySequence::Save, &MainWindow::saveCrtSet},
-        {u"Command2", QStringLiteral("Save BIN File"), commandIcon(u"save-bin"), QKeySequence(Qt::CTRL | Qt::Key_B),
+        {u"cmdLoadPLK", tr("Load CRT Set", "a command button"), m_folderIcon, QKeySequence::Open, &MainWindow::loadCrtSet},
+        {u"Command1", tr("Save CRT Set", "a command button"), commandIcon(u"save-set"), QKeySequence::Save, &MainWindow::saveCrtSet},
+        {u"Command2", tr("Save BIN File", "a command button"), commandIcon(u"save-bin"), QKeySequence(Qt::CTRL | Qt::Key_B),
          &MainWindow::saveBinFile},
-        {u"Command6", QStringLiteral("Clear All"), commandIcon(u"clear-all"), {}, &MainWindow::clearAll},
-        {u"Command3", QStringLiteral("Help"), commandIcon(u"help"), QKeySequence::HelpContents, &MainWindow::showHelp},
+        {u"Command6", tr("Clear All", "a command button: empties every slot"), commandIcon(u"clear-all"), {}, &MainWindow::clearAll},
+        {u"Command3", tr("Help", "a command button"), commandIcon(u"help"), QKeySequence::HelpContents, &MainWindow::showHelp},
         // Ctrl+Q, the standard key to quit on Linux desktops, also where Qt's
         // keyboard scheme (Windows', the offscreen platform's) has none.
-        {u"Command5", QStringLiteral("Exit"), commandIcon(u"exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram},
+        {u"Command5", tr("Exit", "a command button: ends the program"), commandIcon(u"exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram},
     };
     for (const Command &command : commands) {
         QPushButton *button = keyboardButton(placed(new PictureButton(command.caption, command.icon, frame), command.name));
         button->setShortcut(command.shortcut);
         if (!command.shortcut.isEmpty())
-            button->setToolTip(QStringLiteral("%1 (%2)").arg(command.caption, command.shortcut.toString(QKeySequence::NativeText)));
+            button->setToolTip(tr("%1 (%2)", "a command's tooltip: its caption and its shortcut key")
+                                  .arg(command.caption, command.shortcut.toString(QKeySequence::NativeText)));
         connect(button, &QPushButton::clicked, this, command.handler);
     }
 
@@ -316,8 +312,9 @@ void MainWindow::showSlotStatus(int index)
     const SlotStatus status = m_set.slotStatus(index);
     m_picStatus[index]->setPixmap(m_statusPictures[int(status)]);
     m_picStatus[index]->setToolTip(m_set.slotTooltip(index));
-    const QString text = statusText(status);
-    m_picStatus[index]->setAccessibleName(QStringLiteral("Slot %1 status: %2").arg(slotNumberText(index), text));
+    // What the status means, in words for screen readers.
+    const QString text = status == SlotStatus::Empty ? tr("No cartridge") : statusTooltip(status);
+    m_picStatus[index]->setAccessibleName(tr("Slot %1 status: %2").arg(slotNumberText(index), text));
     m_txtCRTName[index]->setAccessibleDescription(text);
 }
 
@@ -392,7 +389,7 @@ void MainWindow::clearAll()
 void MainWindow::showHelp()
 {
     runCommand([this] {
-        m_ui.showMessage({QStringLiteral("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
+        m_ui.showMessage({tr("No Help available yet. Coming soon!"), MessageButtons::Ok, MessageIcon::None,
                           QStringLiteral("Plakmund")});
     });
 }

@@ -14,17 +14,17 @@ namespace plakmund {
 namespace {
 
 // A message box's buttons in their order, each with what it answers.
-QList<QPair<QString, MessageAnswer>> buttonsOf(MessageButtons buttons)
+QList<QPair<QMessageBox::StandardButton, MessageAnswer>> buttonsOf(MessageButtons buttons)
 {
     switch (buttons) {
     case MessageButtons::Ok:
-        return {{QStringLiteral("OK"), MessageAnswer::Ok}};
+        return {{QMessageBox::Ok, MessageAnswer::Ok}};
     case MessageButtons::OkCancel:
-        return {{QStringLiteral("OK"), MessageAnswer::Ok}, {QStringLiteral("Cancel"), MessageAnswer::Cancel}};
+        return {{QMessageBox::Ok, MessageAnswer::Ok}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
     case MessageButtons::YesNo:
         break;
     }
-    return {{QStringLiteral("&Yes"), MessageAnswer::Yes}, {QStringLiteral("&No"), MessageAnswer::No}};
+    return {{QMessageBox::Yes, MessageAnswer::Yes}, {QMessageBox::No, MessageAnswer::No}};
 }
 
 // Qt's form of a filter entry, "Cartridge Rom(.crt, .bin) (*.crt *.bin)", of
@@ -45,11 +45,13 @@ MessageAnswer QtUserInterface::showMessage(const MessageBoxRequest &request)
 {
     const QMessageBox::Icon icon = request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
     QMessageBox box(icon, request.title, request.text, QMessageBox::NoButton, &m_window);
-    // The buttons in their order, the first the default, on every desktop: as
-    // action buttons no desktop's own order (GNOME's Cancel before OK) applies.
+    // Qt's standard buttons, for their words in the user's language, in their order, the
+    // first the default, on every desktop: as action buttons no desktop's own order
+    // (GNOME's Cancel before OK) applies.
     QHash<QAbstractButton *, MessageAnswer> answers;
-    for (const auto &[text, answer] : buttonsOf(request.buttons)) {
-        QPushButton *button = box.addButton(text, QMessageBox::ActionRole);
+    for (const auto &[standard, answer] : buttonsOf(request.buttons)) {
+        QPushButton *button = box.addButton(standard);
+        box.addButton(button, QMessageBox::ActionRole);
         if (answers.isEmpty())
             box.setDefaultButton(button);
         answers.insert(button, answer);

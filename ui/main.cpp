@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
     int programNameOnly = qMin(argc, 1);
     QApplication app(programNameOnly, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(PLAKMUND_APP_ID));
+    plakmund::installTranslations();
     plakmund::MainWindow window;
     window.show();
     return app.exec();
