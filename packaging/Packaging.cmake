@@ -136,5 +136,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libqt6gui6 holds the X11 platform plugin; on Wayland the window opens natively, by
 # its app id, where Qt's Wayland plugin is installed, and through XWayland otherwise.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's own translations give its dialogs and standard buttons the words of the
+# program's language; without them those stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)
