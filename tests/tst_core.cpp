@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace plakmund;
 
@@ -18,9 +19,14 @@ class TestCore : public QObject {
     Q_OBJECT
 
     // plakmund-build's exit status and all it printed.
-    static std::pair<int, QString> runBuildProgram(const QStringList &arguments)
+    static std::pair<int, QString> runBuildProgram(const QStringList &arguments, const QString &language = QStringLiteral("C"))
     {
         QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("LANG"), language);
+        program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.setWorkingDirectory(QStringLiteral("/"));
         program.start(QStringLiteral(PLAKMUND_BUILD_PROGRAM), arguments);
@@ -271,7 +277,7 @@ private slots:
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // %1: the folder holding the set files
+        QTest::addColumn<QStringList>("arguments"); // %1: the folder holding the set files; LANG=... first: the language
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("image");  // written with its listing; "" writes nothing
         QTest::addColumn<QString>("output"); // what it prints; "": nothing
@@ -286,6 +292,7 @@ private slots:
         QTest::newRow("control and format characters, a NUL") << QStringList{"%1/escape.plk"} << 1 << ""
                                                               << "plakmund-build: %1/escape.plk:1: The Cartridge File \\x1b[2J\\x07\\u202e is missing!\n"
                                                                  "plakmund-build: %1/escape.plk:2: The Cartridge File NUL is missing!\n";
+        QTest::newRow("missing set file, in German") << QStringList{"LANG=de_DE.UTF-8", "%1/none.plk"} << 1 << "" << "plakmund-build: %1/none.plk: kann nicht gelesen werden: der Pfad existiert nicht\n";
         QTest::newRow("missing set file") << QStringList{"%1/none.plk"} << 1 << "" << "plakmund-build: %1/none.plk: can not be read: it does not exist\n";
         QTest::newRow("bad set file") << QStringList{"%1/bad.plk"} << 1 << "" << "plakmund-build: %1/bad.plk:9: can not be read: the line is blank\n";
         QTest::newRow("a set file of 1 MiB") << QStringList{"%1/1mib.plk"} << 0 << "1mib.bin" << "";
@@ -327,7 +334,8 @@ private slots:
         writeFile(folder.filePath("1mib.plk"), oneMebibyte);
         writeFile(folder.filePath("over.plk"), "\"N" + oneMebibyte.mid(1));
         const QMap<QString, QByteArray> before = snapshot(dir.path());
-        const auto [code, printed] = runBuildProgram(arguments.replaceInStrings("%1", dir.path()));
+        const QString language = arguments.first().startsWith("LANG=") ? arguments.takeFirst().mid(5) : QStringLiteral("C");
+        const auto [code, printed] = runBuildProgram(arguments.replaceInStrings("%1", dir.path()), language);
         QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(QString(output).replace("%1", dir.path())), qPrintable(printed));
         QCOMPARE(code, exitCode);
         for (const QString &line : QString(printed).split(u'\n', Qt::SkipEmptyParts))
@@ -339,6 +347,54 @@ private slots:
             QVERIFY(after.take(image + "-list.txt").startsWith("Cartridge Games Listings for file: " + image.toUtf8()));
         }
         QCOMPARE(after, before);
+    }
+
+    // Every text in each language shipped: translated, in every plural form, with the same arguments.
+    void translationsAreWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QFileInfo &file : QDir(QStringLiteral(PLAKMUND_TRANSLATIONS)).entryInfoList({QStringLiteral("*.ts")}))
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath();
+    }
+
+    void translationsAreWhole()
+    {
+        QFETCH(QString, file);
+        QFile ts(file);
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        static const QRegularExpression argument(QStringLiteral("%[0-9n]+"));
+        const auto arguments = [](const QString &text) {
+            QStringList found;
+            for (const QRegularExpressionMatch &match : argument.globalMatch(text))
+                found << match.captured();
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        QXmlStreamReader xml(&ts);
+        QString source;
+        bool plural = false;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"message") {
+                plural = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+            } else if (xml.name() == u"source") {
+                source = xml.readElementText();
+            } else if (xml.name() == u"translation") {
+                QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(source)); // unfinished or gone
+                QStringList forms;
+                while (plural && xml.readNextStartElement())
+                    forms << xml.readElementText();
+                if (!plural)
+                    forms << xml.readElementText();
+                for (const QString &form : std::as_const(forms))
+                    QVERIFY2(!form.isEmpty() && arguments(form) == arguments(source), qPrintable(source + " / " + form));
+                ++messages;
+            }
+        }
+        QVERIFY2(!xml.hasError() && messages > 100, qPrintable(xml.errorString()));
     }
 
     void chipRoundTrip_data()

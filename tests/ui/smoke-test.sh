@@ -10,7 +10,8 @@ program=$1
 screenshot=$2
 desktop_entry=${3:-}
 
-caption="Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"
+# The caption in the language of the environment; CAPTION gives another language's.
+caption=${CAPTION:-"Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"}
 
 fail() {
     echo "FAIL: $*" >&2

@@ -3,6 +3,7 @@
 #include "PictureButton.h"
 #include "Pictures.h"
 #include "TestFiles.h"
+#include "Translations.h"
 #include "WindowLayout.h"
 
 #include <QAccessible>
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace plakmund;
 
@@ -286,6 +288,60 @@ private slots:
         }
         // The caption below the picture, the two centred as one block.
         QVERIFY(icon.bottom() < caption.top() && qAbs(icon.top() - (face.height() - 1 - caption.bottom())) <= 3);
+    }
+
+    // The window in each language it speaks, at its fixed size, every command's caption inside
+    // its button on two lines at most, its message boxes with Qt's words for the buttons.
+    void speaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("commands"); // the six command captions, then the window caption
+        QTest::addColumn<QString>("buttons");  // an OK and Cancel box's
+        QTest::newRow("C") << "C" << "Load CRT Set|Save CRT Set|Save BIN File|Clear All|Help|Exit|Drennik's Plakmund for Kestrix v0.4 | Size: 2mb"
+                           << "OK Cancel";
+        QTest::newRow("de") << "de_DE" << "CRT-Set laden|CRT-Set speichern|BIN-Datei speichern|Alle leeren|Hilfe|Beenden|"
+                                          "Drennik's Plakmund for Kestrix v0.4 | Größe: 2mb" << "OK Abbrechen";
+        QTest::newRow("nl") << "nl_NL" << "CRT-set laden|CRT-set opslaan|BIN opslaan|Alles wissen|Help|Afsluiten|"
+                                          "Drennik's Plakmund for Kestrix v0.4 | Grootte: 2mb" << "OK Annuleren";
+    }
+
+    void speaksTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, commands);
+        QFETCH(QString, buttons);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        installTranslations();
+        const auto english = qScopeGuard([&] {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+                delete translator; // which removes it
+            QLocale::setDefault(before);
+        });
+        m_window = std::make_unique<MainWindow>(&m_ui);
+        m_window->show();
+        QStringList captions;
+        for (const char *name : {"cmdLoadPLK", "Command1", "Command2", "Command6", "Command3", "Command5"}) {
+            const auto *button = find<PictureButton>(*m_window, name);
+            captions << button->text();
+            const QFontMetrics metrics = button->fontMetrics();
+            const int width = button->width() - 6; // inside the bevel
+            const QRect caption = metrics.boundingRect(QRect(0, 0, width, 100), Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
+            QVERIFY2(caption.width() <= width && caption.height() <= 2 * metrics.lineSpacing(), qPrintable(button->text()));
+        }
+        QCOMPARE(captions.join(u'|') + u'|' + m_window->windowTitle(), commands);
+        QCOMPARE(m_window->size(), QSize(544, 480));
+
+        QtUserInterface ui(*m_window, [](int) {});
+        QTimer::singleShot(0, m_window.get(), [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            captions.clear();
+            for (QAbstractButton *button : box->buttons())
+                captions << button->text();
+            box->reject();
+        });
+        ui.showMessage({QStringLiteral("A"), MessageButtons::OkCancel});
+        QCOMPARE(captions.join(u' '), buttons);
     }
 
     void messageBoxesAndTheFileDialog()
