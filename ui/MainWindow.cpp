@@ -68,7 +68,6 @@ QStringView statusPictureName(SlotStatus status)
     return {};
 }
 
-
 // A forced background with a text colour to match, whatever the desktop's palette.
 // Only these two are set, so the box follows the desktop in everything else.
 void setColours(QWidget &box, const QColor &background)
