@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#if QT_CONFIG(settings)
 #include <QSettings>
+#endif
 
 namespace plakmund {
 
@@ -100,9 +102,12 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
 
 void QtUserInterface::makeDialog()
 {
+#if QT_CONFIG(settings)
     // Qt's file dialog keeps its folders and history in Qt's settings, read as it is made
     // and written as it goes; in the read-only resource tree it finds none and writes none.
+    // (The Qt of the Windows build has no settings, and so no history to keep.)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
+#endif
     m_dialog = new QFileDialog(&m_window);
     m_dialog->setOption(QFileDialog::HideNameFilterDetails);
     // Qt gives a dialog its title for opening or saving only until another title is set,
@@ -125,11 +130,17 @@ void QtUserInterface::forgetLastChoice()
         m_dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"))->selectionModel()->clear();
         return;
     }
-    // A desktop's own dialog (GTK's) is handed again the entry chosen before unless given another:
-    // a save dialog the folder itself, an empty name in it; an open dialog, which would go up
-    // to select a folder, a name in the folder that matches no entry.
+    // A desktop's own dialog is handed again the entry chosen before unless given another.
+    // Given the folder itself, Windows' dialog shows an empty name, and so does GTK's save
+    // dialog; GTK's open dialog would go up to select the folder, so it gets a name in the
+    // folder that matches no entry.
+#ifdef Q_OS_WIN
+    const bool folderLeavesNameEmpty = true;
+#else
+    const bool folderLeavesNameEmpty = m_dialog->acceptMode() == QFileDialog::AcceptSave;
+#endif
     const QString folder = m_dialog->directory().absolutePath() + u'/';
-    m_dialog->selectFile(m_dialog->acceptMode() == QFileDialog::AcceptSave ? folder : folder + QStringLiteral("no-such-file"));
+    m_dialog->selectFile(folderLeavesNameEmpty ? folder : folder + QStringLiteral("no-such-file"));
 }
 
 void QtUserInterface::focusSlotName(int index)
