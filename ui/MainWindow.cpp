@@ -85,6 +85,11 @@ MainWindow::MainWindow(UserInterface *ui) : m_ui(ui ? *ui : m_ownUi)
     setObjectName(QStringLiteral("frmMain"));
     setFixedSize(controlRect(u"frmMain").size());
     move(screen()->availableGeometry().center() - rect().center());
+#ifdef Q_OS_WIN
+    // Windows' own font for windows (Segoe UI 9 point) is taller than the one this fixed layout
+    // was drawn for: a command's picture and two caption lines would not fit in its button.
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+#endif
     m_pixelRatio = devicePixelRatioF();
     m_folderIcon = commandIcon(u"folder");
     for (SlotStatus status : {SlotStatus::Ok, SlotStatus::ExromWarning, SlotStatus::UnknownSettings, SlotStatus::UnknownDetails})

@@ -29,7 +29,10 @@ void PictureButton::paintEvent(QPaintEvent *)
     option.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // The block may fill the face up to the bevel: Windows' style keeps a margin inside it
+    // that leaves no room for a picture and two caption lines.
+    const int bevel = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    const QRect content = rect().adjusted(bevel, bevel, -bevel, -bevel);
     const QRect captionBounds = fontMetrics().boundingRect(content, CaptionFlags, text());
     const int blockHeight = iconSize().height() + IconTextGap + captionBounds.height();
     const int top = content.top() + qMax(0, (content.height() - blockHeight) / 2);
