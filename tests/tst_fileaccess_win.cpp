@@ -5,8 +5,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <windows.h>
 
 using namespace plakmund;
+
+// A path in its 8.3 form, as Windows makes it for a long name.
+static QString shortPath(const QString &path)
+{
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = ::GetShortPathNameW(reinterpret_cast<const wchar_t *>(path.utf16()), buffer, MAX_PATH);
+    return QString::fromWCharArray(buffer, length > 0 && length < MAX_PATH ? length : 0);
+}
 
 // The writer's faults as Windows has them: device names and paths, streams,
 // read-only files, and an input behind another spelling of its path.
@@ -17,7 +26,7 @@ private slots:
     void writes_data()
     {
         QTest::addColumn<QStringList>("targets"); // staged together, in a folder holding the files below
-        QTest::addColumn<QStringList>("inputs");  // files the command has read; %1: that folder
+        QTest::addColumn<QStringList>("inputs");  // files the command has read; %1: that folder; short: in 8.3 form
         QTest::addColumn<QString>("replaced");    // the file that gets the new bytes; "": none
         QTest::addColumn<QString>("reason");
 
@@ -34,7 +43,9 @@ private slots:
         QTest::newRow("a stream of a file") << QStringList{"old:extra"} << none << "" << "a colon in its name makes it a stream of another file";
         QTest::newRow("a read-only listing") << QStringList{"new", "readonly"} << none << "" << "it is read-only";
         QTest::newRow("an input spelt otherwise") << QStringList{"OLD"} << QStringList{"%1\\.\\old"} << ""
-                                                  << "it is the same file as \"%1\\.\\old\", which the set was read from";
+                                                  << "it is the same file as \"%2\", which the set was read from";
+        QTest::newRow("an input by its short name") << QStringList{"long file name.bin"} << QStringList{"short:%1\\long file name.bin"}
+                                                    << "" << "it is the same file as \"%2\", which the set was read from";
         QTest::newRow("the listing's place taken by a folder") << QStringList{"old", "folder"} << none << "" << "it is a folder, not a file";
     }
 
@@ -50,12 +61,19 @@ private slots:
         folder.mkdir(QStringLiteral("folder"));
         writeFile(folder.filePath(QStringLiteral("old")), pattern(200, 1));
         writeFile(folder.filePath(QStringLiteral("readonly")), pattern(20, 2));
+        writeFile(folder.filePath(QStringLiteral("long file name.bin")), pattern(30, 4));
         QFile::setPermissions(folder.filePath(QStringLiteral("readonly")), QFile::ReadOwner);
         const auto writable = qScopeGuard([&] { QFile::setPermissions(folder.filePath(QStringLiteral("readonly")), QFile::WriteOwner); });
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 
+        for (QString &input : inputs.replaceInStrings("%1", QDir::toNativeSeparators(dir.path()))) {
+            if (input.startsWith("short:")) {
+                input = shortPath(input.mid(6));
+                QVERIFY2(!input.isEmpty() && !input.contains(u' '), "no 8.3 name for the long one");
+            }
+        }
         const std::optional<FileFailure> failed = [&]() -> std::optional<FileFailure> {
-            FileWriter writer(inputs.replaceInStrings("%1", dir.path()));
+            FileWriter writer(inputs);
             for (const QString &target : targets) {
                 const FileKind file = targets.indexOf(target) == 0 ? FileKind::ImageFile : FileKind::ListingFile;
                 const bool absolute = target.startsWith(u'\\') || target.startsWith(u'/');
@@ -65,7 +83,7 @@ private slots:
             return writer.commit();
         }();
 
-        QCOMPARE(failed ? failed->why.reason : QString(), QString(reason).replace("%1", dir.path()));
+        QCOMPARE(failed ? failed->why.reason : QString(), QString(reason).replace("%2", inputs.value(0)));
         QMap<QString, QByteArray> expected = before;
         if (!replaced.isEmpty())
             expected[replaced] = pattern(150, 3);
