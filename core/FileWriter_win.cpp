@@ -62,7 +62,7 @@ QString replaceReason(DWORD error)
 
 // Two commands writing into one folder take turns at their moves, so that an image
 // and its listing stay a pair: a mutex named after the folder's identity, owned
-// until the handle closes. Waits up to ten seconds; the mutex, or null.
+// until the commit releases it. Waits up to ten seconds; the mutex, or null.
 HANDLE takeTurn(const QString &folder)
 {
     const HANDLE opened = openExisting(folder);
