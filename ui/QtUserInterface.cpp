@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -96,7 +97,8 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
         fileName->completer()->popup()->hide();
     if (!chosen)
         return {};
-    const QString path = m_dialog->selectedFiles().constFirst();
+    // In the system's own spelling, as a drop gives it.
+    const QString path = QDir::toNativeSeparators(m_dialog->selectedFiles().constFirst());
     return {path, QFileInfo(path).fileName()};
 }
 

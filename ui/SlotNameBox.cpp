@@ -1,5 +1,6 @@
 #include "SlotNameBox.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -60,10 +61,12 @@ bool SlotNameBox::takeAsCopy(QDropEvent &event) const
 
 QStringList SlotNameBox::droppedPaths(const QDropEvent &event) const
 {
+    // Each path in the system's own spelling: on Windows with backslashes, as its users
+    // read paths and as set files hold them.
     QStringList paths;
     for (const QUrl &url : event.mimeData()->urls()) {
         if (url.isLocalFile())
-            paths << url.toLocalFile();
+            paths << QDir::toNativeSeparators(url.toLocalFile());
     }
     return paths;
 }
