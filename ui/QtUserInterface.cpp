@@ -104,10 +104,10 @@ FileDialogResult QtUserInterface::showFileDialog(const FileDialogRequest &reques
 
 void QtUserInterface::makeDialog()
 {
-#if QT_CONFIG(settings)
     // Qt's file dialog keeps its folders and history in Qt's settings, read as it is made
     // and written as it goes; in the read-only resource tree it finds none and writes none.
-    // (The Qt of the Windows build has no settings, and so no history to keep.)
+    // The Qt of the Windows build has no settings at all.
+#if QT_CONFIG(settings)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
 #endif
     m_dialog = new QFileDialog(&m_window);
